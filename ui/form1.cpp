@@ -1,0 +1,180 @@
+#include "form1.hpp"
+
+#include <optional>
+
+#include "core/nummer.hpp"
+
+namespace pz {
+
+namespace {
+
+constexpr std::int16_t Backspace = 8;
+
+bool IstZifferOderBackspace(std::int16_t code) {
+  return (code >= 48 && code <= 57) || code == Backspace;
+}
+
+// Where the focus goes once an input field is complete; the expiry date is the last.
+std::optional<Feld> NächstesFeld(Feld feld) {
+  switch (feld) {
+    case Feld::txtBehördenKennZahl:
+      return Feld::txtSeriennr;
+    case Feld::txtSeriennr:
+      return Feld::txtGeburt;
+    case Feld::txtGeburt:
+      return Feld::txtAblauf;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void Form1::Form_Load() {
+  rechner_.Laden();
+}
+
+void Form1::Form_Activate() {
+  port_.SetzeFokus(Feld::txtBehördenKennZahl);
+}
+
+void Form1::Form_DblClick() {
+  port_.ZeigeMeldung(std::u16string(InfoText), std::u16string(FensterTitel),
+                     Meldungsart::Information);
+}
+
+// The authority code has no length test: its maximum length refuses a fifth character,
+// while a digit typed over a selection must still get through.
+void Form1::txtBehördenKennZahl_KeyPress(std::int16_t& KeyAscii) {
+  if (!IstZifferOderBackspace(KeyAscii)) {
+    KeyAscii = 0;
+  }
+}
+
+void Form1::txtSeriennr_KeyPress(std::int16_t& KeyAscii) {
+  Tastenfilter(Feld::txtSeriennr, KeyAscii);
+}
+void Form1::txtGeburt_KeyPress(std::int16_t& KeyAscii) {
+  Tastenfilter(Feld::txtGeburt, KeyAscii);
+}
+void Form1::txtAblauf_KeyPress(std::int16_t& KeyAscii) {
+  Tastenfilter(Feld::txtAblauf, KeyAscii);
+}
+
+// A full field takes nothing, not even Backspace; Delete still works, as it types no
+// character.
+void Form1::Tastenfilter(Feld feld, std::int16_t& KeyAscii) const {
+  if (port_.Text(feld).size() == VolleLänge(feld) || !IstZifferOderBackspace(KeyAscii)) {
+    KeyAscii = 0;
+  }
+}
+
+void Form1::txtBehördenKennZahl_Change() {
+  Änderungsregel(Feld::txtBehördenKennZahl);
+}
+void Form1::txtSeriennr_Change() {
+  Änderungsregel(Feld::txtSeriennr);
+}
+void Form1::txtGeburt_Change() {
+  Änderungsregel(Feld::txtGeburt);
+}
+void Form1::txtAblauf_Change() {
+  Änderungsregel(Feld::txtAblauf);
+}
+
+void Form1::Änderungsregel(Feld feld) {
+  if (port_.Text(feld).size() >= VolleLänge(feld)) {
+    if (const auto nächstes = NächstesFeld(feld)) {
+      port_.SetzeFokus(*nächstes);
+    }
+    rechner_.PZs(port_);
+  } else {
+    port_.SetzeText(AbhängigePrüfziffer(feld), u"");
+  }
+}
+
+void Form1::cb_ZA_Click(std::int16_t Index) {
+  if (Index < 0 || static_cast<std::size_t>(Index) >= AnzahlBlöcke) {
+    return;
+  }
+  InZwischenablage(Block(port_, static_cast<std::size_t>(Index)));
+}
+
+void Form1::cb_ZA_alles_Click() {
+  InZwischenablage(GanzeNummer(port_));
+}
+
+// Each write raises the field's change rule at once, which empties the dependent check
+// digit; only the overall check digit has no rule and is emptied here.
+void Form1::cb_löschen_Click() {
+  port_.SetzeText(Feld::txtBehördenKennZahl, u"");
+  port_.SetzeText(Feld::txtSeriennr, u"");
+  port_.SetzeText(Feld::txtGeburt, u"");
+  port_.SetzeText(Feld::txtAblauf, u"");
+  port_.SetzeText(Feld::txtPZgesamt, u"");
+}
+
+// A busy clipboard must not pass for a successful copy. The fields stay as they are.
+void Form1::InZwischenablage(const std::u16string& text) {
+  if (!port_.InZwischenablageLegen(text)) {
+    port_.ZeigeMeldung(std::u16string(ZwischenablageBelegtText), std::u16string(FensterTitel),
+                       Meldungsart::Warnung);
+  }
+}
+
+void Form1::KeyPress(Feld feld, std::int16_t& KeyAscii) {
+  switch (feld) {
+    case Feld::txtBehördenKennZahl:
+      txtBehördenKennZahl_KeyPress(KeyAscii);
+      break;
+    case Feld::txtSeriennr:
+      txtSeriennr_KeyPress(KeyAscii);
+      break;
+    case Feld::txtGeburt:
+      txtGeburt_KeyPress(KeyAscii);
+      break;
+    case Feld::txtAblauf:
+      txtAblauf_KeyPress(KeyAscii);
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::Change(Feld feld) {
+  switch (feld) {
+    case Feld::txtBehördenKennZahl:
+      txtBehördenKennZahl_Change();
+      break;
+    case Feld::txtSeriennr:
+      txtSeriennr_Change();
+      break;
+    case Feld::txtGeburt:
+      txtGeburt_Change();
+      break;
+    case Feld::txtAblauf:
+      txtAblauf_Change();
+      break;
+    default:
+      break;
+  }
+}
+
+void Form1::Click(const Steuerelement& knopf) {
+  if (knopf.art != Art::Knopf) {
+    return;
+  }
+  switch (knopf.knopf) {
+    case Knopf::cb_ZA:
+      cb_ZA_Click(knopf.index);
+      break;
+    case Knopf::cb_löschen:
+      cb_löschen_Click();
+      break;
+    case Knopf::cb_ZA_alles:
+      cb_ZA_alles_Click();
+      break;
+  }
+}
+
+}  // namespace pz
