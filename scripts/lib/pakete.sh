@@ -1,0 +1,47 @@
+# Installs the Debian packages the build needs, and only those that are missing.
+# Sourced by the scripts in scripts/.
+
+pz_als_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+# pz_pakete PAKET... : installs every named package that is not installed yet.
+pz_pakete() {
+  local fehlend=()
+  local p
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+      fehlend+=("$p")
+    fi
+  done
+  if [ "${#fehlend[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${fehlend[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  pz_als_root apt-get update -qq
+  pz_als_root apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+}
+
+# What the native build and its tests need.
+PZ_PAKETE_NATIV=(
+  cmake ninja-build g++ pkg-config
+  libgtest-dev libgmock-dev
+  qt6-base-dev libgl-dev
+  fonts-liberation
+  xvfb xauth
+)
+
+# What the Windows cross build and its tests under Wine need.
+PZ_PAKETE_WINDOWS=(
+  g++-mingw-w64-x86-64-posix mingw-w64-tools
+  googletest
+  wine64
+  xvfb xauth
+  fonts-liberation
+  xclip
+)
