@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 #include "core/nummer.hpp"
 #include "ui/qt/zeichencode.hpp"
@@ -110,9 +111,15 @@ QLabel* NeueBeschriftung(const Steuerelement& s, QWidget* fenster) {
   int breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
   const int grenze =
       Wachstumsgrenze(s, QRect(entwurf.x, entwurf.y, breite, entwurf.höhe)) - entwurf.x;
-  while (breite > grenze && schrift.pointSizeF() > 6.0) {
-    schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
+  if (breite > grenze) {
+    // Text widths scale with the size; one jump lands close, a few quarter points finish.
+    const double vorher = schrift.pointSizeF();
+    schrift.setPointSizeF(std::floor(vorher * grenze / breite * 4.0) / 4.0);
     breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
+    while (breite > grenze && schrift.pointSizeF() > 6.0) {
+      schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
+      breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
+    }
   }
   label->setFont(schrift);
   label->setText(zeilen.join(u'\n'));
