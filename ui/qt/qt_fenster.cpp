@@ -71,10 +71,10 @@ QStringList Umbrechen(const QString& text, const QFontMetrics& maße, int breite
 }
 
 // How far a label may grow to the right before it touches the next control beside it,
-// or the window's right margin.
+// or the window's edge.
 int Wachstumsgrenze(const Steuerelement& label, const QRect& rechteck) {
   constexpr int Abstand = 4;  // the narrowest gap between two fields in the number row
-  int grenze = InPixel(FensterBreite - 120, LogischeDpi);
+  int grenze = InPixel(FensterBreite, LogischeDpi) - Abstand;
   for (const Steuerelement& andere : Steuerelemente) {
     const QRect r = Rechteck(InPixel(andere, LogischeDpi));
     const bool gleicheZeile = r.top() <= rechteck.bottom() && rechteck.top() <= r.bottom();

@@ -359,6 +359,21 @@ TEST_F(QtFensterTest, DoppelklickAufDieFlächeZeigtDieInfo) {
   EXPECT_EQ(Fokus(), QStringLiteral("txtSeriennr"));
 }
 
+// Only the first showing puts the focus into the authority code field; coming back
+// from another window finds it where the user left it.
+TEST_F(QtFensterTest, RückkehrInsFensterLässtDenFokus) {
+  Tippen("1234");
+  Tippen("56789");
+  ASSERT_EQ(Fokus(), QStringLiteral("txtGeburt"));
+  QWidget anderes;
+  anderes.show();
+  anderes.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
+  fenster_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster_));
+  EXPECT_EQ(Fokus(), QStringLiteral("txtGeburt"));
+}
+
 TEST_F(QtFensterTest, DoppelklickAufFeldOderKnopfZeigtNichts) {
   for (const char* name : {"txtBehördenKennZahl", "txtAblauf", "cb_löschen", "cb_ZA_1"}) {
     auto* w = fenster_.findChild<QWidget*>(QString::fromUtf8(name));
