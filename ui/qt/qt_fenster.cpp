@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/nummer.hpp"
 #include "ui/qt/zeichencode.hpp"
 #include "ui/steuerelemente.hpp"
 
@@ -159,7 +158,10 @@ QtFenster::QtFenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
   form_.Form_Load();
 }
 
-QtFenster::~QtFenster() = default;
+// The controls go first, while the window they report to is still whole.
+QtFenster::~QtFenster() {
+  qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
 
 void QtFenster::Aufbauen() {
   setWindowTitle(Q(FensterTitel));
@@ -317,13 +319,16 @@ bool QtFenster::Eingabemethode(Feld feld, QLineEdit& feldWidget,
   if (übergeben.isEmpty()) {
     return false;
   }
+  // The filter has seen these already; they go straight to the field.
+  const auto zustellen = [this, &feldWidget](QInputMethodEvent& e) {
+    weiterreichen_ = true;
+    QCoreApplication::sendEvent(&feldWidget, &e);
+    weiterreichen_ = false;
+  };
   bool erstes = true;
-  weiterreichen_ = true;
   for (const QChar zeichen : übergeben) {
     std::int16_t KeyAscii = Zeichencode(zeichen);
-    weiterreichen_ = false;
     form_.KeyPress(feld, KeyAscii);
-    weiterreichen_ = true;
     if (KeyAscii == 0) {
       continue;
     }
@@ -335,13 +340,12 @@ bool QtFenster::Eingabemethode(Feld feld, QLineEdit& feldWidget,
       einzeln.setCommitString(QString(zeichen));
     }
     erstes = false;
-    QCoreApplication::sendEvent(&feldWidget, &einzeln);
+    zustellen(einzeln);
   }
   if (!ereignis.preeditString().isEmpty()) {
     QInputMethodEvent vorschau(ereignis.preeditString(), ereignis.attributes());
-    QCoreApplication::sendEvent(&feldWidget, &vorschau);
+    zustellen(vorschau);
   }
-  weiterreichen_ = false;
   return true;
 }
 
