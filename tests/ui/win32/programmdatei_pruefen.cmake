@@ -1,0 +1,48 @@
+# cmake -DOBJDUMP=... -DPROGRAMM=... -DHOECHSTGROESSE=... -P programmdatei_pruefen.cmake
+# Fails when the program imports a DLL that is not part of Windows itself, or when the
+# file has grown beyond the size it is meant to keep (HOECHSTGROESSE 0: no limit).
+
+cmake_minimum_required(VERSION 3.25)
+
+# DLLs that every Windows since 7 ships in System32.
+set(systembibliotheken
+  advapi32.dll comctl32.dll comdlg32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll
+  ole32.dll oleacc.dll oleaut32.dll shell32.dll shlwapi.dll user32.dll uxtheme.dll
+  version.dll ws2_32.dll
+)
+
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAMM}
+  OUTPUT_VARIABLE ausgabe RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump -p ${PROGRAMM} failed (${status})")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" zeilen "${ausgabe}")
+set(importe)
+foreach(zeile IN LISTS zeilen)
+  string(REGEX REPLACE "DLL Name: " "" dll "${zeile}")
+  string(STRIP "${dll}" dll)
+  string(TOLOWER "${dll}" dll)
+  list(APPEND importe ${dll})
+endforeach()
+
+# A parse that finds nothing must not pass for a clean program.
+if(NOT "kernel32.dll" IN_LIST importe OR NOT "user32.dll" IN_LIST importe)
+  message(FATAL_ERROR "no kernel32.dll/user32.dll import found; objdump output not understood:\n${ausgabe}")
+endif()
+
+set(fremde)
+foreach(dll IN LISTS importe)
+  if(NOT dll IN_LIST systembibliotheken AND NOT dll MATCHES "^api-ms-win-")
+    list(APPEND fremde ${dll})
+  endif()
+endforeach()
+if(fremde)
+  message(FATAL_ERROR "imports DLLs that Windows does not ship: ${fremde}")
+endif()
+
+file(SIZE ${PROGRAMM} groesse)
+if(HOECHSTGROESSE GREATER 0 AND groesse GREATER HOECHSTGROESSE)
+  message(FATAL_ERROR "${PROGRAMM} is ${groesse} bytes, more than ${HOECHSTGROESSE}")
+endif()
+message(STATUS "imports: ${importe}; ${groesse} bytes")
