@@ -40,7 +40,7 @@ PZ_PAKETE_NATIV=(
 PZ_PAKETE_WINDOWS=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
-  wine64
+  wine64 wine
   xvfb xauth
   fonts-liberation
   xclip
