@@ -218,8 +218,14 @@ void Hauptfenster::ElementeErstellen() {
         break;
       case Art::Textfeld:
         klasse = L"EDIT";
-        stil |= ES_LEFT | ES_AUTOHSCROLL | (s.aktiviert ? WS_TABSTOP : WS_DISABLED);
-        erweitert = WS_EX_CLIENTEDGE;
+        if (s.aktiviert) {
+          stil |= ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP;
+          erweitert = WS_EX_CLIENTEDGE;
+        } else {
+          // The check digit fields are barely wider than a digit: a flat frame leaves the
+          // digit room, and it stands centred.
+          stil |= ES_CENTER | WS_BORDER | WS_DISABLED;
+        }
         break;
     }
     const std::wstring text = Breit(s.text);
@@ -298,6 +304,12 @@ void Hauptfenster::Anordnen(int dpi) {
       schrift = s.art == Art::Textfeld ? feldSchrift_ : knopfSchrift_;
     }
     SendMessageW(element, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
+    if (s.art == Art::Textfeld) {
+      // The margins the edit derives from the font would leave a full txtBehördenKennZahl
+      // no room for the caret, and it would scroll its first digit out of sight.
+      const int rand = s.aktiviert ? MulDiv(1, dpi, 96) : 0;
+      SendMessageW(element, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(rand, rand));
+    }
     SetWindowPos(element, nullptr, r.x, r.y, r.breite, r.höhe,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     if (tipps_ != nullptr && !s.aktiviert && !s.tipp.empty()) {
