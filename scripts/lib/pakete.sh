@@ -38,6 +38,7 @@ PZ_PAKETE_NATIV=(
 
 # What the Windows cross build and its tests under Wine need.
 PZ_PAKETE_WINDOWS=(
+  cmake ninja-build
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   googletest
   wine64 wine

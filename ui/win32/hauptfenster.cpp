@@ -171,7 +171,7 @@ Hauptfenster::Hauptfenster(HINSTANCE instanz)
   klasse.hIconSm = static_cast<HICON>(LoadImageW(instanz_, MAKEINTRESOURCEW(PZ_IDI_PROGRAMM),
                                                  IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                  GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-  klasse.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+  klasse.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   klasse.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   klasse.lpszClassName = Fensterklasse;
   if (RegisterClassExW(&klasse) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
