@@ -1,6 +1,9 @@
 #include "ui/win32/hauptfenster.hpp"
 
 #include <commctrl.h>
+// The accessibility GUIDs are defined here rather than taken from a library.
+#include <initguid.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -185,6 +188,7 @@ Hauptfenster::Hauptfenster(HINSTANCE instanz)
     throw std::runtime_error("CreateWindowExW");
   }
   ElementeErstellen();
+  ZugänglicheNamenSetzen();
   TippsErstellen();
   Anordnen(DpiVon(fenster_));
   GrößeSetzen(nullptr);
@@ -194,6 +198,12 @@ Hauptfenster::Hauptfenster(HINSTANCE instanz)
 Hauptfenster::~Hauptfenster() {
   if (fenster_ != nullptr) {
     DestroyWindow(fenster_);
+  }
+  if (zugang_ != nullptr) {
+    zugang_->Release();
+  }
+  if (comBereit_) {
+    CoUninitialize();
   }
   for (HFONT schrift : {feldSchrift_, knopfSchrift_, standardSchrift_}) {
     if (schrift != nullptr) {
@@ -247,6 +257,41 @@ void Hauptfenster::ElementeErstellen() {
         SetWindowSubclass(element, &Hauptfenster::Eingabeprozedur, zeile,
                           reinterpret_cast<DWORD_PTR>(this));
       }
+    }
+  }
+}
+
+// A screen reader names an edit after the label before it in the z-order; here the
+// z-order follows the Tab order, which puts every label first. So each field and button
+// is given its name explicitly, the tool tip, which says more than the short label.
+void Hauptfenster::ZugänglicheNamenSetzen() {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  comBereit_ = SUCCEEDED(com);
+  if (!comBereit_ ||
+      FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&zugang_)))) {
+    zugang_ = nullptr;
+    return;  // without the service the window works, unnamed
+  }
+  for (std::size_t zeile = 0; zeile < Steuerelemente.size(); ++zeile) {
+    const std::wstring name = Breit(ZugänglicherName(Steuerelemente[zeile]));
+    if (!name.empty()) {
+      zugang_->SetHwndPropStr(elemente_[zeile], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              PROPID_ACC_NAME, name.c_str());
+    }
+  }
+}
+
+// The service keeps the names until told otherwise, also for windows that are gone.
+void Hauptfenster::ZugänglicheNamenLöschen() {
+  if (zugang_ == nullptr) {
+    return;
+  }
+  MSAAPROPID eigenschaft = PROPID_ACC_NAME;
+  for (HWND element : elemente_) {
+    if (element != nullptr) {
+      zugang_->ClearHwndProps(element, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &eigenschaft,
+                              1);
     }
   }
 }
@@ -550,6 +595,10 @@ LRESULT Hauptfenster::Behandeln(UINT nachricht, WPARAM w, LPARAM l) {
       GrößeSetzen(&ort);
       return 0;
     }
+
+    case WM_DESTROY:
+      ZugänglicheNamenLöschen();
+      return 0;
 
     case WM_NCDESTROY: {
       const HWND fenster = fenster_;

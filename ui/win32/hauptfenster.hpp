@@ -1,5 +1,6 @@
 #pragma once
 
+#include <oleacc.h>
 #include <windows.h>
 
 #include <array>
@@ -71,6 +72,8 @@ class Hauptfenster final : public FensterPort {
   void Abgleichen(Feld feld);
 
   void ElementeErstellen();
+  void ZugänglicheNamenSetzen();
+  void ZugänglicheNamenLöschen();
   void TippsErstellen();
   void Anordnen(int dpi);
   // Sizes the window so that its client area has the table's size at the current DPI;
@@ -93,6 +96,8 @@ class Hauptfenster final : public FensterPort {
   bool schleifeLäuft_ = false;
   HWND letzterFokus_ = nullptr;
   Meldungsfenster meldungsfenster_;
+  bool comBereit_ = false;
+  IAccPropServices* zugang_ = nullptr;
   Form1 form_;
 };
 
