@@ -1,6 +1,5 @@
 #pragma once
 
-#include <oleacc.h>
 #include <windows.h>
 
 #include <array>
@@ -12,6 +11,8 @@
 #include "ui/form1.hpp"
 #include "ui/steuerelemente.hpp"
 #include "ui/win32/ressourcen.h"
+
+struct IAccPropServices;
 
 namespace pz::win32 {
 
