@@ -22,29 +22,24 @@ namespace pz::test {
 class FakeFenster : public FensterPort {
  public:
   struct Meldung {
-    std::u16string text;
-    std::u16string titel;
+    std::u16string text, titel;
     Meldungsart art;
   };
 
   FakeFenster() : form_(*this) {
     for (const auto& s : Steuerelemente) {
       if (s.art == Art::Textfeld) {
-        feld(s.feld).text = std::u16string(s.text);
-        feld(s.feld).max = static_cast<std::size_t>(s.maxLänge);
+        feld(s.feld) = {std::u16string(s.text), static_cast<std::size_t>(s.maxLänge)};
       }
     }
   }
 
   Form1& form() { return form_; }
-
-  // Load and first showing, as every front end does it.
   void Starte() {
     form_.Form_Load();
     form_.Form_Activate();
   }
 
-  // --- the port ---
   std::u16string Text(Feld f) const override { return feld(f).text; }
   void SetzeText(Feld f, const std::u16string& text) override { Übernimm(f, text, text.size()); }
   void SetzeFokus(Feld f) override {
@@ -52,23 +47,21 @@ class FakeFenster : public FensterPort {
     fokus_ = f;
   }
   bool InZwischenablageLegen(const std::u16string& text) override {
-    if (zwischenablageBelegt) {
-      return false;
+    if (!zwischenablageBelegt) {
+      zwischenablage = text;
     }
-    zwischenablage = text;
-    return true;
+    return !zwischenablageBelegt;
   }
   void ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
                     Meldungsart art) override {
     meldungen.push_back({text, titel, art});
   }
 
-  // --- what a user does ---
   // The focused field, or nothing while a button has the focus.
   std::optional<Feld> Fokus() const { return fokus_; }
   void Klicke(Feld f) { SetzeFokus(f); }
 
-  // A button pressed with the mouse: it takes the focus, then its handler runs.
+  // A button pressed with the mouse takes the focus, then its handler runs.
   void Drücke(std::string_view name, std::int16_t index = -1) {
     for (const auto& s : Steuerelemente) {
       if (s.art == Art::Knopf && s.name == name && s.index == index) {
@@ -80,80 +73,57 @@ class FakeFenster : public FensterPort {
     ADD_FAILURE() << "no button " << name;
   }
 
-  // Types one character into the focused field.
-  void Tippe(char16_t zeichen) {
-    if (!fokus_) {
-      return;
-    }
-    const Feld f = *fokus_;  // the change rule may move the focus on
-    auto code = static_cast<std::int16_t>(zeichen);
-    form_.KeyPress(f, code);
-    if (code == 0) {
-      return;
-    }
-    auto& z = feld(f);
-    std::u16string neu = z.text;
-    std::size_t cursor = z.anfang;
-    if (code == 8) {
-      if (z.länge > 0) {
-        neu.erase(z.anfang, z.länge);
-      } else if (z.anfang > 0) {
-        neu.erase(--cursor, 1);
-      }
-    } else {
-      if (z.text.size() - z.länge + 1 > z.max) {
-        return;  // refused by the maximum length, no change at all
-      }
-      neu.replace(z.anfang, z.länge, 1, static_cast<char16_t>(code));
-      ++cursor;
-    }
-    Übernimm(f, neu, cursor);
-  }
+  // Types into the focused field. The change rule may move the focus on, so each
+  // character goes to the field that has the focus when it is typed.
   void Tippe(const std::u16string& zeichen) {
     for (char16_t c : zeichen) {
       Tippe(c);
     }
   }
-
-  // The Delete key: types no character, so no key filter.
-  void Entf() {
-    if (!fokus_) {
-      return;
-    }
-    const Feld f = *fokus_;  // the change rule may move the focus on
-    auto& z = feld(f);
-    std::u16string neu = z.text;
-    if (z.länge > 0) {
-      neu.erase(z.anfang, z.länge);
-    } else if (z.anfang < neu.size()) {
-      neu.erase(z.anfang, 1);
-    }
-    Übernimm(f, neu, z.anfang);
-  }
-
-  // Paste into the focused field: unfiltered, cut to what still fits.
-  void Einfügen(const std::u16string& text) {
-    if (!fokus_) {
-      return;
-    }
-    const Feld f = *fokus_;  // the change rule may move the focus on
-    auto& z = feld(f);
-    const std::size_t platz = z.max - (z.text.size() - z.länge);
-    const std::u16string teil = text.substr(0, platz);
-    std::u16string neu = z.text;
-    neu.replace(z.anfang, z.länge, teil);
-    Übernimm(f, neu, z.anfang + teil.size());
-  }
-
-  // Selects part of the focused field's text (the cursor stands at the start).
-  void Markiere(std::size_t anfang, std::size_t länge) {
+  void Tippe(char16_t zeichen) {
     if (!fokus_) {
       return;
     }
     const Feld f = *fokus_;
+    auto code = static_cast<std::int16_t>(zeichen);
+    form_.KeyPress(f, code);
     auto& z = feld(f);
-    z.anfang = std::min(anfang, z.text.size());
-    z.länge = std::min(länge, z.text.size() - z.anfang);
+    if (code == 0) {
+      return;
+    }
+    if (code == 8) {
+      const bool auswahl = z.länge > 0;
+      if (auswahl || z.anfang > 0) {
+        Ersetze(f, auswahl ? z.anfang : z.anfang - 1, auswahl ? z.länge : 1, u"");
+      }
+    } else if (z.text.size() - z.länge < z.max) {  // else refused by the limit: no change
+      Ersetze(f, z.anfang, z.länge, std::u16string(1, static_cast<char16_t>(code)));
+    }
+  }
+
+  // The Delete key types no character, so no key filter sees it.
+  void Entf() {
+    if (fokus_) {
+      auto& z = feld(*fokus_);
+      Ersetze(*fokus_, z.anfang, z.länge > 0 ? z.länge : 1, u"");
+    }
+  }
+
+  // Paste is not filtered; what does not fit is cut off.
+  void Einfügen(const std::u16string& text) {
+    if (fokus_) {
+      auto& z = feld(*fokus_);
+      Ersetze(*fokus_, z.anfang, z.länge, text.substr(0, z.max - (z.text.size() - z.länge)));
+    }
+  }
+
+  // Selects part of the focused field's text; the cursor stands at its start.
+  void Markiere(std::size_t anfang, std::size_t länge) {
+    if (fokus_) {
+      auto& z = feld(*fokus_);
+      z.anfang = std::min(anfang, z.text.size());
+      z.länge = std::min(länge, z.text.size() - z.anfang);
+    }
   }
   void Cursor(std::size_t pos) { Markiere(pos, 0); }
 
@@ -175,6 +145,14 @@ class FakeFenster : public FensterPort {
 
   Zustand& feld(Feld f) { return felder_[Nummer(f)]; }
   const Zustand& feld(Feld f) const { return felder_[Nummer(f)]; }
+
+  void Ersetze(Feld f, std::size_t anfang, std::size_t länge, const std::u16string& neu) {
+    std::u16string text = feld(f).text;
+    if (anfang <= text.size()) {
+      text.replace(anfang, länge, neu);
+    }
+    Übernimm(f, text, anfang + neu.size());
+  }
 
   void Übernimm(Feld f, const std::u16string& neu, std::size_t cursor) {
     auto& z = feld(f);
