@@ -15,11 +15,11 @@ enum class Meldungsart : int {
 // The port through which Form1 talks to a window system. Every front end implements it
 // and keeps this contract, so that Form1 behaves the same on each of them.
 //
-// Change event. A front end calls Form1::Change(feld) exactly when an input field's text
-// differs from what it was before: by typing, deleting, cutting, pasting, dropping, or a
-// program write through SetzeText. A keystroke refused by the maximum length raises none,
-// and neither does typing a character over the same character. Some window systems report
-// a change in both cases; the front end filters those out by comparing with the last text.
+// Change event. A front end calls Form1::Change(feld) whenever the window system reports
+// that an input field's text may have changed: by typing, deleting, cutting, pasting,
+// dropping, or a program write through SetzeText. Form1 passes it on to the field's
+// handler only when the text really differs, so a keystroke refused by the maximum
+// length, or a character typed over the same one, reaches no handler.
 //
 // Key filter. Every typed character reaches Form1::KeyPress(feld, code) before the field
 // sees it, and a code set to 0 never reaches the field. Digits, the keypad's included,

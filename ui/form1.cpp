@@ -1,5 +1,6 @@
 #include "form1.hpp"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/nummer.hpp"
@@ -141,7 +142,15 @@ void Form1::KeyPress(Feld feld, std::int16_t& KeyAscii) {
   }
 }
 
-void Form1::Change(Feld feld) {
+bool Form1::Change(Feld feld) {
+  if (std::find(Eingabefelder.begin(), Eingabefelder.end(), feld) == Eingabefelder.end()) {
+    return false;
+  }
+  std::u16string text = port_.Text(feld);
+  if (text == gemeldet_[Nummer(feld)]) {
+    return false;
+  }
+  gemeldet_[Nummer(feld)] = std::move(text);
   switch (feld) {
     case Feld::txtBehördenKennZahl:
       txtBehördenKennZahl_Change();
@@ -152,12 +161,11 @@ void Form1::Change(Feld feld) {
     case Feld::txtGeburt:
       txtGeburt_Change();
       break;
-    case Feld::txtAblauf:
+    default:
       txtAblauf_Change();
       break;
-    default:
-      break;
   }
+  return true;
 }
 
 void Form1::Click(const Steuerelement& knopf) {

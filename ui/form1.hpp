@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -36,7 +37,10 @@ class Form1 {
   // Routing for front ends, which know a control by its table row rather than by name.
   // Only input fields have KeyPress and Change handlers; other fields are ignored.
   void KeyPress(Feld feld, std::int16_t& KeyAscii);
-  void Change(Feld feld);
+  // Runs the field's change handler if its text differs from when it last ran, and says
+  // whether it did. Window systems also report changes that change nothing (a keystroke
+  // refused by the limit, a character typed over the same one); those end here.
+  bool Change(Feld feld);
   void Click(const Steuerelement& knopf);
 
   const PrüfRechner& Rechner() const { return rechner_; }
@@ -48,6 +52,7 @@ class Form1 {
 
   FensterPort& port_;
   PrüfRechner rechner_;
+  std::array<std::u16string, AnzahlFelder> gemeldet_{};  // texts as their handlers last saw them
 };
 
 }  // namespace pz

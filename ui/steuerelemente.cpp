@@ -1,5 +1,6 @@
 #include "steuerelemente.hpp"
 
+#include <algorithm>
 #include <cassert>
 
 namespace pz {
@@ -21,6 +22,28 @@ std::string ObjektName(const Steuerelement& s) {
     name += std::to_string(s.index);
   }
   return name;
+}
+
+std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
+                                      const std::function<int(std::u16string_view)>& breiteVon) {
+  std::vector<std::u16string> zeilen;
+  while (!text.empty()) {
+    const std::size_t ende = std::min(text.find(u' '), text.size());
+    const std::u16string_view wort = text.substr(0, ende);
+    text.remove_prefix(std::min(ende + 1, text.size()));
+    if (wort.empty()) {
+      continue;
+    }
+    if (!zeilen.empty()) {
+      const std::u16string länger = zeilen.back() + u' ' + std::u16string(wort);
+      if (breiteVon(länger) <= breite) {
+        zeilen.back() = länger;
+        continue;
+      }
+    }
+    zeilen.emplace_back(wort);
+  }
+  return zeilen;
 }
 
 int InPixel(int twips, int dpi) {

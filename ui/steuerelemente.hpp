@@ -3,9 +3,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/felder.hpp"
 
@@ -129,6 +131,12 @@ std::string ObjektName(const Steuerelement& s);
 inline std::u16string_view ZugänglicherName(const Steuerelement& s) {
   return s.tipp;
 }
+
+// Breaks a wrapping label's caption at its spaces into lines no wider than breite, as the
+// front end's font measures them. A word wider on its own gets a line of its own; the
+// label then grows to fit it.
+std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
+                                      const std::function<int(std::u16string_view)>& breiteVon);
 
 struct PixelRechteck {
   int x, y, breite, höhe;

@@ -55,16 +55,13 @@ QFont SchriftFür(const Steuerelement& s, const QFont& standard) {
   return schrift;
 }
 
-// Breaks a caption at its spaces into lines no wider than the design width. A word that
-// is wider on its own gets a line of its own; the label then grows to fit it.
 QStringList Umbrechen(const QString& text, const QFontMetrics& maße, int breite) {
   QStringList zeilen;
-  for (const QString& wort : text.split(u' ', Qt::SkipEmptyParts)) {
-    if (!zeilen.isEmpty() && maße.horizontalAdvance(zeilen.back() + u' ' + wort) <= breite) {
-      zeilen.back() += u' ' + wort;
-    } else {
-      zeilen.append(wort);
-    }
+  const auto breiteVon = [&maße](std::u16string_view zeile) {
+    return maße.horizontalAdvance(Q(zeile));
+  };
+  for (const std::u16string& zeile : pz::Umbrechen(text.toStdU16String(), breite, breiteVon)) {
+    zeilen.append(Q(zeile));
   }
   return zeilen;
 }
@@ -188,9 +185,7 @@ void QtFenster::Aufbauen() {
       case Art::Textfeld: {
         auto* feld = NeuesTextfeld(s, this);
         felder_[Nummer(s.feld)] = feld;
-        letzterText_[Nummer(s.feld)] = feld->text();
-        connect(feld, &QLineEdit::textChanged, this,
-                [this, f = s.feld](const QString& text) { TextGeändert(f, text); });
+        connect(feld, &QLineEdit::textChanged, this, [this, f = s.feld] { TextGeändert(f); });
         if (s.aktiviert) {
           feld->installEventFilter(this);
         }
@@ -267,18 +262,10 @@ void QtFenster::ZeigeMeldung(const std::u16string& text, const std::u16string& t
   }
 }
 
-void QtFenster::TextGeändert(Feld feld, const QString& text) {
-  // Qt also signals when a character was typed over the same one, or when nothing came
-  // of an edit; Form1 must only hear of real changes.
-  QString& letzter = letzterText_[Nummer(feld)];
-  if (text == letzter) {
-    return;
-  }
-  letzter = text;
-  if (beobachter_) {
+void QtFenster::TextGeändert(Feld feld) {
+  if (form_.Change(feld) && beobachter_) {
     beobachter_(feld);
   }
-  form_.Change(feld);
 }
 
 bool QtFenster::eventFilter(QObject* objekt, QEvent* ereignis) {

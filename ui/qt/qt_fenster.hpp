@@ -38,7 +38,7 @@ class QtFenster final : public QWidget, public FensterPort {
   using Zwischenablage = std::function<bool(const QString& text)>;
   void ErsetzeZwischenablage(Zwischenablage ersatz) { zwischenablage_ = std::move(ersatz); }
 
-  // Sees every change event the window raises, before Form1 does.
+  // Sees every change that reaches Form1's change handlers.
   using Änderungsbeobachter = std::function<void(Feld feld)>;
   void BeobachteÄnderungen(Änderungsbeobachter beobachter) { beobachter_ = std::move(beobachter); }
 
@@ -49,15 +49,13 @@ class QtFenster final : public QWidget, public FensterPort {
 
  private:
   void Aufbauen();
-  void TextGeändert(Feld feld, const QString& text);
+  void TextGeändert(Feld feld);
   bool Tastendruck(Feld feld, const QKeyEvent& taste);
   bool Eingabemethode(Feld feld, QLineEdit& feldWidget, const QInputMethodEvent& ereignis);
   std::optional<Feld> EingabefeldVon(const QObject* objekt) const;
 
   Form1 form_;
   std::array<QLineEdit*, AnzahlFelder> felder_{};
-  // The text each field had when its last change event was raised.
-  std::array<QString, AnzahlFelder> letzterText_{};
   bool aktiviert_ = false;
   bool weiterreichen_ = false;  // an input-method event the filter has already seen
   Zwischenablage zwischenablage_;

@@ -115,27 +115,10 @@ Beschriftung BeschriftungMessen(HDC dc, const Steuerelement& s, int dpi) {
   if (!s.umbrechen) {
     zeilen = text;
   } else {
-    std::wstring zeile;
-    std::size_t anfang = 0;
-    while (anfang <= text.size()) {
-      std::size_t ende = text.find(L' ', anfang);
-      if (ende == std::wstring::npos) {
-        ende = text.size();
-      }
-      const std::wstring wort = text.substr(anfang, ende - anfang);
-      anfang = ende + 1;
-      if (wort.empty()) {
-        continue;
-      }
-      const std::wstring länger = zeile.empty() ? wort : zeile + L' ' + wort;
-      if (!zeile.empty() && Breite(dc, länger) > platz) {
-        zeilen += zeile + L"\r\n";
-        zeile = wort;
-      } else {
-        zeile = länger;
-      }
+    const auto breiteVon = [dc](std::u16string_view zeile) { return Breite(dc, Breit(zeile)); };
+    for (const std::u16string& zeile : Umbrechen(s.text, platz, breiteVon)) {
+      zeilen += (zeilen.empty() ? L"" : L"\r\n") + Breit(zeile);
     }
-    zeilen += zeile;
   }
   RECT r{};
   DrawTextW(dc, zeilen.c_str(), static_cast<int>(zeilen.size()), &r, DT_CALCRECT | DT_NOPREFIX);
@@ -252,7 +235,6 @@ void Hauptfenster::ElementeErstellen() {
     elemente_[zeile] = element;
     if (s.art == Art::Textfeld) {
       SendMessageW(element, EM_SETLIMITTEXT, static_cast<WPARAM>(s.maxLänge), 0);
-      letzterText_[Nummer(s.feld)] = std::u16string(s.text);
       if (s.aktiviert) {
         SetWindowSubclass(element, &Hauptfenster::Eingabeprozedur, zeile,
                           reinterpret_cast<DWORD_PTR>(this));
@@ -454,13 +436,10 @@ std::u16string Hauptfenster::Text(Feld feld) const {
 
 void Hauptfenster::SetzeText(Feld feld, const std::u16string& text) {
   const std::wstring breit = Breit(text);
-  // A single-line edit reports the new text with EN_CHANGE, sent before SetWindowTextW
-  // returns; the comparison in Abgleichen keeps the handler from running twice, and runs
-  // it here should an edit ever stay silent.
+  // A single-line edit reports the new text with EN_CHANGE before SetWindowTextW
+  // returns; Form1 lets the handler run once only, here too should an edit stay silent.
   SetWindowTextW(FeldFenster(feld), breit.c_str());
-  if (ZeileVon(feld).aktiviert) {
-    Abgleichen(feld);
-  }
+  form_.Change(feld);
 }
 
 void Hauptfenster::SetzeFokus(Feld feld) {
@@ -500,16 +479,6 @@ std::ptrdiff_t Hauptfenster::ZeileVonFenster(HWND element) const {
   return gefunden == elemente_.end() ? -1 : gefunden - elemente_.begin();
 }
 
-void Hauptfenster::Abgleichen(Feld feld) {
-  std::u16string text = Text(feld);
-  std::u16string& letzter = letzterText_[Nummer(feld)];
-  if (text == letzter) {
-    return;
-  }
-  letzter = std::move(text);
-  form_.Change(feld);
-}
-
 void Hauptfenster::Aktiviert() {
   if (!schonAktiviert_) {
     schonAktiviert_ = true;
@@ -541,7 +510,7 @@ void Hauptfenster::Befehl(int id, int code) {
   if (s.art == Art::Knopf && code == BN_CLICKED) {
     form_.Click(s);
   } else if (s.art == Art::Textfeld && s.aktiviert && code == EN_CHANGE) {
-    Abgleichen(s.feld);
+    form_.Change(s.feld);
   }
 }
 

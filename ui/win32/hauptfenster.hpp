@@ -70,7 +70,6 @@ class Hauptfenster final : public FensterPort {
   LRESULT Behandeln(UINT nachricht, WPARAM w, LPARAM l);
   void Befehl(int id, int code);
   void Aktiviert();
-  void Abgleichen(Feld feld);
 
   void ElementeErstellen();
   void ZugänglicheNamenSetzen();
@@ -86,9 +85,6 @@ class Hauptfenster final : public FensterPort {
   HWND fenster_ = nullptr;
   HWND tipps_ = nullptr;
   std::array<HWND, Steuerelemente.size()> elemente_{};
-  // What each input field held when its change was last passed on, so that a
-  // notification without a real change reaches no handler.
-  std::array<std::u16string, AnzahlFelder> letzterText_{};
   HFONT feldSchrift_ = nullptr;
   HFONT knopfSchrift_ = nullptr;
   HFONT standardSchrift_ = nullptr;
