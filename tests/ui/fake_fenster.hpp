@@ -6,7 +6,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "ui/form1.hpp"
 
@@ -36,10 +35,7 @@ class FakeFenster : public FensterPort {
     }
     return !belegt;
   }
-  void ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
-                    Meldungsart art) override {
-    meldungen.push_back(titel + u"|" + text + u"|" + (art == Meldungsart::Warnung ? u"48" : u"64"));
-  }
+  void ZeigeMeldung(const std::u16string&, const std::u16string&, Meldungsart) override {}
 
   // Types into the focused field, each character where the focus is when it is typed.
   // Typed text replaces the selection; without one the cursor stands at the end.
@@ -72,7 +68,6 @@ class FakeFenster : public FensterPort {
   std::optional<Feld> fokus;
   std::optional<std::u16string> zwischenablage;
   bool belegt = false;
-  std::vector<std::u16string> meldungen;
   int änderungen = 0;
 
  private:

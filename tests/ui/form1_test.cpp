@@ -88,46 +88,18 @@ TEST(Form1, RetypingABlockRecomputesAll) {
   EXPECT_EQ(PrüfZiffern(f), u"7|2|2|4");
 }
 
-TEST(Form1, PastedTextIsCutToTheLimitAndComputedUnfiltered) {
-  test::FakeFenster f;
-  f.Einfügen(u"12a4");
-  EXPECT_EQ(f.fokus, B::txtSeriennr);
-  f.Einfügen(u"1234567");
-  EXPECT_EQ(f.Text(B::txtSeriennr), u"12345");
-  EXPECT_EQ(f.fokus, B::txtGeburt);
-  EXPECT_EQ(f.Text(B::txtPZBKZ_Seriennr), u"4");  // 7+6+0+28+3+2+21+12+5 = 84
-}
-
-TEST(Form1, CommandsCopyClearAndShowTheAboutBox) {
+// Copying, the busy clipboard and the message boxes are tested through each front end.
+TEST(Form1, ClearEmptiesTheNumberButNotTheLetterTheClipboardOrTheFocus) {
   test::FakeFenster f;
   f.Tippe(u"1234567895207271012312");
-  const std::u16string blöcke[] = {u"1234567897", u"5207273", u"10123126"};
-  for (std::int16_t i = 0; i < 3; ++i) {
-    f.form.cb_ZA_Click(i);
-    EXPECT_EQ(f.zwischenablage, blöcke[i]);
-  }
   f.form.cb_ZA_alles_Click();
-  EXPECT_EQ(f.zwischenablage, u"1234567897D520727310123126");
-
-  // A busy clipboard is reported, and nothing changes.
-  f.belegt = true;
-  f.form.cb_ZA_Click(1);
-  EXPECT_EQ(f.zwischenablage, u"1234567897D520727310123126");
-  f.form.Form_DblClick();
-  EXPECT_EQ(f.meldungen, (std::vector<std::u16string>{
-                             std::u16string(FensterTitel) + u"|" +
-                                 std::u16string(ZwischenablageBelegtText) + u"|48",
-                             u"MORVAs Voveduzaz|" + std::u16string(InfoText) + u"|64"}));
-  EXPECT_EQ(PrüfZiffern(f), u"7|3|2|6");
-
-  // Clearing empties the number but not "D", the clipboard or the focus.
   f.fokus = B::txtGeburt;
   f.form.cb_löschen_Click();
   EXPECT_EQ(PrüfZiffern(f), u"|||");
-  f.belegt = false;
+  EXPECT_EQ(f.zwischenablage, u"1234567897D520727310123126");
+  EXPECT_EQ(f.fokus, B::txtGeburt);
   f.form.cb_ZA_alles_Click();
   EXPECT_EQ(f.zwischenablage, u"D");
-  EXPECT_EQ(f.fokus, B::txtGeburt);
   f.form.Form_Activate();
   EXPECT_EQ(f.fokus, B::txtBehördenKennZahl);
 }
