@@ -1,36 +1,8 @@
-#include "core/nummer.hpp"
+#include "nummer.hpp"
 
 #include <cassert>
 
 namespace pz {
-
-std::size_t VolleLänge(Feld eingabefeld) {
-  switch (eingabefeld) {
-    case Feld::txtBehördenKennZahl:
-      return 4;
-    case Feld::txtSeriennr:
-      return 5;
-    case Feld::txtGeburt:
-    case Feld::txtAblauf:
-      return 6;
-    default:
-      assert(false && "not an input field");
-      return 0;
-  }
-}
-
-Feld AbhängigePrüfziffer(Feld eingabefeld) {
-  switch (eingabefeld) {
-    case Feld::txtGeburt:
-      return Feld::txtPZGeburt;
-    case Feld::txtAblauf:
-      return Feld::txtPZAblauf;
-    default:
-      assert((eingabefeld == Feld::txtBehördenKennZahl || eingabefeld == Feld::txtSeriennr) &&
-             "not an input field");
-      return Feld::txtPZBKZ_Seriennr;
-  }
-}
 
 std::u16string Block(const FeldAnsicht& felder, std::size_t index) {
   assert(index < AnzahlBlöcke);

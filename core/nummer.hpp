@@ -1,22 +1,15 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 
-#include "core/felder.hpp"
+#include "felder.hpp"
 
 namespace pz {
 
 // The nationality letter of the whole number. The window shows it in Text1 as well,
 // but the number always takes this constant.
 inline constexpr char16_t Nationalität = u'D';
-
-// Full lengths of the input fields; a field is complete at exactly this many units.
-std::size_t VolleLänge(Feld eingabefeld);
-
-// The check digit field that depends on an input field.
-Feld AbhängigePrüfziffer(Feld eingabefeld);
 
 inline constexpr std::size_t AnzahlBlöcke = 3;
 

@@ -1,6 +1,8 @@
-#include "core/pruefziffer.hpp"
+#include "pruefziffer.hpp"
 
 #include <cstddef>
+
+#include "nummer.hpp"
 
 namespace pz {
 
@@ -38,24 +40,27 @@ std::u16string PrüfRechner::PrüfZiffer(std::u16string& Ziffernkette) const {
 void PrüfRechner::PZs(FeldAnsicht& felder) {
   // Each step reads the fields afresh, so the last step sees what the first three wrote.
   arbeitstext_ = felder.Text(Feld::txtBehördenKennZahl) + felder.Text(Feld::txtSeriennr);
-  if (arbeitstext_.size() == 9) {
+  if (arbeitstext_.size() ==
+      VolleLänge(Feld::txtBehördenKennZahl) + VolleLänge(Feld::txtSeriennr)) {
     // The length test counts blanks; the computation trims each field by itself.
     std::u16string zwischen = OhneLeerzeichen(felder.Text(Feld::txtBehördenKennZahl)) +
                               OhneLeerzeichen(felder.Text(Feld::txtSeriennr));
     felder.SetzeText(Feld::txtPZBKZ_Seriennr, PrüfZiffer(zwischen));
   }
 
-  if (std::u16string geburt = felder.Text(Feld::txtGeburt); geburt.size() == 6) {
+  if (std::u16string geburt = felder.Text(Feld::txtGeburt);
+      geburt.size() == VolleLänge(Feld::txtGeburt)) {
     felder.SetzeText(Feld::txtPZGeburt, PrüfZiffer(geburt));
   }
 
-  if (std::u16string ablauf = felder.Text(Feld::txtAblauf); ablauf.size() == 6) {
+  if (std::u16string ablauf = felder.Text(Feld::txtAblauf);
+      ablauf.size() == VolleLänge(Feld::txtAblauf)) {
     felder.SetzeText(Feld::txtPZAblauf, PrüfZiffer(ablauf));
   }
 
   arbeitstext_ = felder.Text(Feld::txtPZBKZ_Seriennr) + felder.Text(Feld::txtPZGeburt) +
                  felder.Text(Feld::txtPZAblauf);
-  if (arbeitstext_.size() == 3) {
+  if (arbeitstext_.size() == AnzahlBlöcke) {  // one digit per block
     arbeitstext_ = felder.Text(Feld::txtBehördenKennZahl) + felder.Text(Feld::txtSeriennr) +
                    felder.Text(Feld::txtPZBKZ_Seriennr) + felder.Text(Feld::txtGeburt) +
                    felder.Text(Feld::txtPZGeburt) + felder.Text(Feld::txtAblauf) +

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/felder.hpp"
+#include "felder.hpp"
 
 namespace pz {
 

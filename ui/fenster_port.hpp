@@ -2,50 +2,55 @@
 
 #include <string>
 
-#include "core/felder.hpp"
+#include "felder.hpp"
+#include "steuerelemente.hpp"
 
 namespace pz {
 
-// Message box styles as the window systems number them.
-enum class Meldungsart : int {
-  Warnung = 48,      // exclamation icon, OK button
-  Information = 64,  // information icon, OK button
+// The kinds of message box the program shows; each front end maps them to its toolkit.
+enum class Meldungsart {
+  Information,  // information icon, OK button
+  Warnung,      // warning icon, OK button
 };
 
 // The port through which Form1 talks to a window system. Every front end implements it
 // and keeps this contract, so that Form1 behaves the same on each of them.
 //
-// Change event. A front end calls Form1::Change(feld) whenever the window system reports
-// that an input field's text may have changed: by typing, deleting, cutting, pasting,
-// dropping, or a program write through SetzeText. Form1 passes it on to the field's
-// handler only when the text really differs, so a keystroke refused by the maximum
-// length, or a character typed over the same one, reaches no handler.
+// Change event. A front end calls Form1::Change(feld) once for every edit of an input
+// field that removed, replaced or inserted text: typing, deleting, cutting, pasting,
+// dropping, or a program write through SetzeText. A character typed over the same
+// character, or text pasted over a selection holding the same text, is such an edit
+// although the text ends up as it was. A keystroke that the field refuses (full, nothing
+// selected), or a deletion with nothing to delete, is none: it raises no change event.
 //
 // Key filter. Every typed character reaches Form1::KeyPress(feld, code) before the field
-// sees it, and a code set to 0 never reaches the field. Digits, the keypad's included,
-// give 48-57; Backspace 8, Return/Enter 13, Escape 27; Ctrl+letter 1-26 (so Ctrl+C, X, V
-// and Z are cancelled like any other non-digit and do nothing in an input field). Any
-// other key that types printable text gives that character's code, and so does each
-// character of an input-method commit. Tab, Shift+Tab, Delete, the arrows, Home, End and
-// the function keys type no character and pass unfiltered. Paste through the context
-// menu, Shift+Insert, the middle mouse button, or drag and drop is not filtered; the
-// field's maximum length cuts it.
+// sees it, and a code set to 0 never reaches the field. The code is the character that
+// the field would insert: digits give 48-57, whatever key or keypad typed them; Backspace
+// 8, Return/Enter 13, Escape 27; Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are
+// cancelled like any other non-digit and do nothing in an input field). Each character of
+// an input-method commit, and of a character sent by another program, goes through the
+// filter as well. Tab, Shift+Tab, Delete, the arrows, Home, End and the function keys
+// type no character and pass unfiltered. Paste through the context menu, Shift+Insert,
+// the middle mouse button, or drag and drop is not filtered; the field's maximum length
+// cuts it.
 //
-// Activation. The front end calls Form1::Form_Activate when the window is first shown,
-// also when no window manager activates it. A later return to the window, from another
-// program or from a message box, restores the focus to the control that had it.
+// Activation. The front end calls Form1::Aktiviert when the window is first shown (also
+// when no window manager activates it) and whenever the window system reports it as
+// activated again, and Form1::FokusErhalten whenever a control takes the input focus.
+// Form1 decides where the focus goes.
 //
 // Double click. A double click on the window's free surface calls Form1::Form_DblClick;
 // one on an input field or a button does not. Labels and disabled fields follow the
 // toolkit.
 class FensterPort : public FeldAnsicht {
  public:
-  // Sets a field's text. For an input field whose text changes, Form1::Change runs
-  // before this returns.
+  // Sets a field's text. For an input field, Form1::Change runs before this returns.
   void SetzeText(Feld feld, const std::u16string& text) override = 0;
 
-  // Puts the input focus into an input field.
-  virtual void SetzeFokus(Feld feld) = 0;
+  // Puts the input focus into a control that can take it; in an inactive window, the
+  // control that will have it once the window is active again.
+  virtual void SetzeFokus(const Steuerelement& element) = 0;
+  void SetzeFokus(Feld feld) { SetzeFokus(ZeileVon(feld)); }
 
   // Replaces the clipboard's whole content with a plain text, in no other format.
   // Returns false when the clipboard could not be opened or written.

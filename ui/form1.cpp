@@ -1,9 +1,6 @@
 #include "form1.hpp"
 
-#include <algorithm>
-#include <optional>
-
-#include "core/nummer.hpp"
+#include "nummer.hpp"
 
 namespace pz {
 
@@ -13,20 +10,6 @@ constexpr std::int16_t Backspace = 8;
 
 bool IstZifferOderBackspace(std::int16_t code) {
   return (code >= 48 && code <= 57) || code == Backspace;
-}
-
-// Where the focus goes once an input field is complete; the expiry date is the last.
-std::optional<Feld> NächstesFeld(Feld feld) {
-  switch (feld) {
-    case Feld::txtBehördenKennZahl:
-      return Feld::txtSeriennr;
-    case Feld::txtSeriennr:
-      return Feld::txtGeburt;
-    case Feld::txtGeburt:
-      return Feld::txtAblauf;
-    default:
-      return std::nullopt;
-  }
 }
 
 }  // namespace
@@ -40,18 +23,12 @@ void Form1::Form_Activate() {
 }
 
 void Form1::Form_DblClick() {
-  port_.ZeigeMeldung(std::u16string(InfoText), std::u16string(FensterTitel),
-                     Meldungsart::Information);
+  Melden(InfoText, Meldungsart::Information);
 }
 
-// The authority code has no length test: its maximum length refuses a fifth character,
-// while a digit typed over a selection must still get through.
 void Form1::txtBehördenKennZahl_KeyPress(std::int16_t& KeyAscii) {
-  if (!IstZifferOderBackspace(KeyAscii)) {
-    KeyAscii = 0;
-  }
+  Tastenfilter(Feld::txtBehördenKennZahl, KeyAscii);
 }
-
 void Form1::txtSeriennr_KeyPress(std::int16_t& KeyAscii) {
   Tastenfilter(Feld::txtSeriennr, KeyAscii);
 }
@@ -62,10 +39,13 @@ void Form1::txtAblauf_KeyPress(std::int16_t& KeyAscii) {
   Tastenfilter(Feld::txtAblauf, KeyAscii);
 }
 
-// A full field takes nothing, not even Backspace; Delete still works, as it types no
-// character.
+// A full field that takes nothing refuses even Backspace; Delete still works, as it types
+// no character. The authority code has no such test: its maximum length refuses a fifth
+// character, while a digit typed over a selection must still get through.
 void Form1::Tastenfilter(Feld feld, std::int16_t& KeyAscii) const {
-  if (port_.Text(feld).size() == VolleLänge(feld) || !IstZifferOderBackspace(KeyAscii)) {
+  const Eingabefeld* e = EingabefeldVon(feld);
+  if (e == nullptr || (e->vollNimmtNichts && port_.Text(feld).size() == e->volleLänge) ||
+      !IstZifferOderBackspace(KeyAscii)) {
     KeyAscii = 0;
   }
 }
@@ -84,13 +64,17 @@ void Form1::txtAblauf_Change() {
 }
 
 void Form1::Änderungsregel(Feld feld) {
-  if (port_.Text(feld).size() >= VolleLänge(feld)) {
-    if (const auto nächstes = NächstesFeld(feld)) {
-      port_.SetzeFokus(*nächstes);
+  const Eingabefeld* e = EingabefeldVon(feld);
+  if (e == nullptr) {
+    return;
+  }
+  if (port_.Text(feld).size() >= e->volleLänge) {
+    if (e->nächstes) {
+      port_.SetzeFokus(*e->nächstes);
     }
     rechner_.PZs(port_);
   } else {
-    port_.SetzeText(AbhängigePrüfziffer(feld), u"");
+    port_.SetzeText(e->prüfziffer, u"");
   }
 }
 
@@ -118,8 +102,15 @@ void Form1::cb_löschen_Click() {
 // A busy clipboard must not pass for a successful copy. The fields stay as they are.
 void Form1::InZwischenablage(const std::u16string& text) {
   if (!port_.InZwischenablageLegen(text)) {
-    port_.ZeigeMeldung(std::u16string(ZwischenablageBelegtText), std::u16string(FensterTitel),
-                       Meldungsart::Warnung);
+    Melden(ZwischenablageBelegtText, Meldungsart::Warnung);
+  }
+}
+
+// Without a window manager nothing hands the focus back once the box is closed.
+void Form1::Melden(std::u16string_view text, Meldungsart art) {
+  port_.ZeigeMeldung(std::u16string(text), std::u16string(FensterTitel), art);
+  if (fokus_ != nullptr) {
+    port_.SetzeFokus(*fokus_);
   }
 }
 
@@ -142,15 +133,7 @@ void Form1::KeyPress(Feld feld, std::int16_t& KeyAscii) {
   }
 }
 
-bool Form1::Change(Feld feld) {
-  if (std::find(Eingabefelder.begin(), Eingabefelder.end(), feld) == Eingabefelder.end()) {
-    return false;
-  }
-  std::u16string text = port_.Text(feld);
-  if (text == gemeldet_[Nummer(feld)]) {
-    return false;
-  }
-  gemeldet_[Nummer(feld)] = std::move(text);
+void Form1::Change(Feld feld) {
   switch (feld) {
     case Feld::txtBehördenKennZahl:
       txtBehördenKennZahl_Change();
@@ -161,11 +144,12 @@ bool Form1::Change(Feld feld) {
     case Feld::txtGeburt:
       txtGeburt_Change();
       break;
-    default:
+    case Feld::txtAblauf:
       txtAblauf_Change();
       break;
+    default:
+      break;
   }
-  return true;
 }
 
 void Form1::Click(const Steuerelement& knopf) {
@@ -182,6 +166,21 @@ void Form1::Click(const Steuerelement& knopf) {
     case Knopf::cb_ZA_alles:
       cb_ZA_alles_Click();
       break;
+  }
+}
+
+void Form1::Aktiviert() {
+  if (!aktiviert_) {
+    aktiviert_ = true;
+    Form_Activate();
+    return;
+  }
+  port_.SetzeFokus(fokus_ != nullptr ? *fokus_ : ZeileVon(Feld::txtBehördenKennZahl));
+}
+
+void Form1::FokusErhalten(const Steuerelement& element) {
+  if (element.art != Art::Beschriftung && element.aktiviert) {
+    fokus_ = &element;
   }
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
-#include "core/pruefziffer.hpp"
 #include "fenster_port.hpp"
+#include "pruefziffer.hpp"
 #include "steuerelemente.hpp"
 
 namespace pz {
@@ -37,11 +36,14 @@ class Form1 {
   // Routing for front ends, which know a control by its table row rather than by name.
   // Only input fields have KeyPress and Change handlers; other fields are ignored.
   void KeyPress(Feld feld, std::int16_t& KeyAscii);
-  // Runs the field's change handler if its text differs from when it last ran, and says
-  // whether it did. Window systems also report changes that change nothing (a keystroke
-  // refused by the limit, a character typed over the same one); those end here.
-  bool Change(Feld feld);
+  void Change(Feld feld);
   void Click(const Steuerelement& knopf);
+
+  // The window was shown or activated. The first time runs Form_Activate; later, from
+  // another program or a message box, the focus goes back where it was.
+  void Aktiviert();
+  // A control took the input focus.
+  void FokusErhalten(const Steuerelement& element);
 
   const PrüfRechner& Rechner() const { return rechner_; }
 
@@ -49,10 +51,12 @@ class Form1 {
   void InZwischenablage(const std::u16string& text);
   void Tastenfilter(Feld feld, std::int16_t& KeyAscii) const;
   void Änderungsregel(Feld feld);
+  void Melden(std::u16string_view text, Meldungsart art);
 
   FensterPort& port_;
   PrüfRechner rechner_;
-  std::array<std::u16string, AnzahlFelder> gemeldet_{};  // texts as their handlers last saw them
+  bool aktiviert_ = false;
+  const Steuerelement* fokus_ = nullptr;
 };
 
 }  // namespace pz

@@ -1,19 +1,9 @@
 #include "steuerelemente.hpp"
 
 #include <algorithm>
-#include <cassert>
+#include <cmath>
 
 namespace pz {
-
-const Steuerelement& ZeileVon(Feld feld) {
-  for (const auto& s : Steuerelemente) {
-    if (s.art == Art::Textfeld && s.feld == feld) {
-      return s;
-    }
-  }
-  assert(false && "every field has a row");
-  return Steuerelemente.back();
-}
 
 std::string ObjektName(const Steuerelement& s) {
   std::string name(s.name);
@@ -22,6 +12,18 @@ std::string ObjektName(const Steuerelement& s) {
     name += std::to_string(s.index);
   }
   return name;
+}
+
+int InPixel(int twips, int dpi) {
+  // Round half away from zero; twips are never negative here.
+  const long long zähler = static_cast<long long>(twips) * dpi;
+  return static_cast<int>((zähler + 720) / 1440);
+}
+
+PixelRechteck InPixel(const Steuerelement& s, int dpi) {
+  const int x = InPixel(s.links, dpi);
+  const int y = InPixel(s.oben, dpi);
+  return {x, y, InPixel(s.links + s.breite, dpi) - x, InPixel(s.oben + s.höhe, dpi) - y};
 }
 
 std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
@@ -46,16 +48,58 @@ std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
   return zeilen;
 }
 
-int InPixel(int twips, int dpi) {
-  // Round half away from zero; twips are never negative here.
-  const long long zähler = static_cast<long long>(twips) * dpi;
-  return static_cast<int>((zähler + 720) / 1440);
+int BeschriftungsRaum(const Steuerelement& label, int dpi) {
+  constexpr int Abstand = 60;  // twips, 4 pixels at 96 dpi
+  int grenze = FensterBreite - Abstand;
+  for (const Steuerelement& andere : Steuerelemente) {
+    const bool gleicheZeile =
+        andere.oben < label.oben + label.höhe && label.oben < andere.oben + andere.höhe;
+    if (&andere != &label && gleicheZeile && andere.links > label.links) {
+      grenze = std::min(grenze, andere.links - Abstand);
+    }
+  }
+  return InPixel(grenze, dpi) - InPixel(label.links, dpi);
 }
 
-PixelRechteck InPixel(const Steuerelement& s, int dpi) {
-  const int x = InPixel(s.links, dpi);
-  const int y = InPixel(s.oben, dpi);
-  return {x, y, InPixel(s.links + s.breite, dpi) - x, InPixel(s.oben + s.höhe, dpi) - y};
+BeschriftungsSatz BeschriftungSetzen(
+    const Steuerelement& label, int dpi, double standardPunkt,
+    const std::function<int(std::u16string_view zeile, double punkt)>& breiteVon) {
+  const int entwurf = InPixel(label, dpi).breite;
+  BeschriftungsSatz satz{{std::u16string(label.text)}, 0, standardPunkt};
+  if (label.umbrechen) {
+    satz.zeilen = Umbrechen(label.text, entwurf, [&](std::u16string_view zeile) {
+      return breiteVon(zeile, standardPunkt);
+    });
+  }
+  const auto breiteBei = [&](double punkt) {
+    int breite = label.umbrechen ? entwurf : 0;
+    for (const std::u16string& zeile : satz.zeilen) {
+      breite = std::max(breite, breiteVon(zeile, punkt));
+    }
+    return breite;
+  };
+  satz.breite = breiteBei(standardPunkt);
+  const int raum = BeschriftungsRaum(label, dpi);
+  if (satz.breite <= raum) {
+    return satz;
+  }
+  // Text widths scale with the size: one jump lands close, a few quarter points finish.
+  constexpr double Kleinste = 6.0;
+  double punkt = std::floor(standardPunkt * raum / satz.breite * 4.0) / 4.0;
+  punkt = std::clamp(punkt, Kleinste, standardPunkt - 0.25);
+  int breite = breiteBei(punkt);
+  while (breite > raum && punkt > Kleinste) {
+    punkt -= 0.25;
+    breite = breiteBei(punkt);
+  }
+  // The jump may have overshot; take back the quarter points that still fit.
+  while (punkt + 0.25 < standardPunkt && breiteBei(punkt + 0.25) <= raum) {
+    punkt += 0.25;
+    breite = breiteBei(punkt);
+  }
+  satz.punkt = punkt;
+  satz.breite = breite;
+  return satz;
 }
 
 }  // namespace pz

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/felder.hpp"
+#include "felder.hpp"
 
 namespace pz {
 
@@ -52,7 +52,6 @@ struct Steuerelement {
   std::u16string_view text;  // caption, or the text a field holds at start
   std::u16string_view tipp;  // tool tip; empty for labels
   int tabIndex;
-  int maxLänge;  // text fields only, 0 elsewhere
   bool aktiviert;
   bool umbrechen;  // labels that wrap their caption at spaces within their width
   Feld feld;       // text fields only
@@ -71,29 +70,29 @@ constexpr auto T = Art::Textfeld;
 // controls (so the z-order follows the Tab order).
 // clang-format off
 inline constexpr std::array<Steuerelement, 22> Steuerelemente = {{
-  // name                   art        idx  links  oben breite höhe  text                     tipp                                          tab max  an     umbr   feld                        knopf
-  {"Label1",               detail::B, -1,  120,  120,  630,  645, u"Behörden- Kenn- Zahl", u"",                                          0,  0, true,  true,  detail::kF,                detail::kK},
-  {"Label2",               detail::B, -1,  960,  120,  504,  156, u"Seriennr.",            u"",                                          1,  0, true,  false, detail::kF,                detail::kK},
-  {"Label3",               detail::B, -1, 1800,  120,  168,  156, u"PZ",                   u"",                                          2,  0, true,  false, detail::kF,                detail::kK},
-  {"Label4",               detail::B, -1, 2520,  120,  384,  156, u"Geburt",               u"",                                          3,  0, true,  false, detail::kF,                detail::kK},
-  {"Label5",               detail::B, -1, 3600,  120,  168,  156, u"PZ",                   u"",                                          4,  0, true,  false, detail::kF,                detail::kK},
-  {"Label6",               detail::B, -1, 3960,  120,  360,  156, u"Ablauf",               u"",                                          5,  0, true,  false, detail::kF,                detail::kK},
-  {"Label7",               detail::B, -1, 5040,  120,  168,  156, u"PZ",                   u"",                                          6,  0, true,  false, detail::kF,                detail::kK},
-  {"Label8",               detail::B, -1, 5400,  120,  492,  372, u"PZ gesamt",            u"",                                          7,  0, true,  true,  detail::kF,                detail::kK},
-  {"cb_ZA_alles",          detail::K, -1, 5730, 1035,  520,  255, u"ZA", u"ganze Nummer in die Zwischenablage",                          8,  0, true,  false, detail::kF,                Knopf::cb_ZA_alles},
-  {"cb_löschen",           detail::K, -1, 5730,  765,  520,  255, u"X",  u"Nummer leeren",                                               9,  0, true,  false, detail::kF,                Knopf::cb_löschen},
-  {"cb_ZA",                detail::K,  0,  120, 1320, 1905,  255, u"ZA", u"Block in die Zwischenablage",                                10,  0, true,  false, detail::kF,                Knopf::cb_ZA},
-  {"cb_ZA",                detail::K,  1, 2520, 1320, 1305,  255, u"ZA", u"Block in die Zwischenablage",                                11,  0, true,  false, detail::kF,                Knopf::cb_ZA},
-  {"cb_ZA",                detail::K,  2, 3960, 1320, 1665,  255, u"ZA", u"Block in die Zwischenablage",                                12,  0, true,  false, detail::kF,                Knopf::cb_ZA},
-  {"txtPZBKZ_Seriennr",    detail::T, -1, 1800,  840,  192,  396, u"",   u"Prüfziffer über die BKZ und die Seriennr.",                  13, 10, false, false, Feld::txtPZBKZ_Seriennr,   detail::kK},
-  {"txtSeriennr",          detail::T, -1,  840,  840,  945,  396, u"",   u"5-stellige fortlaufende Nr.",                                14,  5, true,  false, Feld::txtSeriennr,         detail::kK},
-  {"txtGeburt",            detail::T, -1, 2520,  840, 1020,  396, u"",   u"Geburtsdatum (jjmmtt)",                                      15,  6, true,  false, Feld::txtGeburt,           detail::kK},
-  {"txtPZGeburt",          detail::T, -1, 3600,  840,  240,  396, u"",   u"Prüfziffer über das Geburtsdatum",                           16, 10, false, false, Feld::txtPZGeburt,         detail::kK},
-  {"txtPZgesamt",          detail::T, -1, 5400,  840,  240,  396, u"",   u"Prüfziffer über alle Ziffern",                               17, 10, false, false, Feld::txtPZgesamt,         detail::kK},
-  {"txtPZAblauf",          detail::T, -1, 5040,  840,  240,  396, u"",   u"Prüfziffer über das Ablaufdatum",                            18, 10, false, false, Feld::txtPZAblauf,         detail::kK},
-  {"txtAblauf",            detail::T, -1, 3960,  840, 1020,  396, u"",   u"Ablaufdatum des Ausweises (jjmmtt)",                         19,  6, true,  false, Feld::txtAblauf,           detail::kK},
-  {"Text1",                detail::T, -1, 2130,  840,  300,  396, u"D",  u"Nationalitätenkennzeichen",                                  20, 10, false, false, Feld::Text1,               detail::kK},
-  {"txtBehördenKennZahl",  detail::T, -1,  120,  840,  660,  396, u"",   u"4-stellige Kennzahl der Ausgabe-Behörde",                    21,  4, true,  false, Feld::txtBehördenKennZahl, detail::kK},
+  // name                   art        idx  links  oben breite höhe  text                     tipp                                          tab an     umbr   feld                        knopf
+  {"Label1",               detail::B, -1,  120,  120,  630,  645, u"Behörden- Kenn- Zahl", u"",                                          0, true,  true,  detail::kF,                detail::kK},
+  {"Label2",               detail::B, -1,  960,  120,  504,  156, u"Seriennr.",            u"",                                          1, true,  false, detail::kF,                detail::kK},
+  {"Label3",               detail::B, -1, 1800,  120,  168,  156, u"PZ",                   u"",                                          2, true,  false, detail::kF,                detail::kK},
+  {"Label4",               detail::B, -1, 2520,  120,  384,  156, u"Geburt",               u"",                                          3, true,  false, detail::kF,                detail::kK},
+  {"Label5",               detail::B, -1, 3600,  120,  168,  156, u"PZ",                   u"",                                          4, true,  false, detail::kF,                detail::kK},
+  {"Label6",               detail::B, -1, 3960,  120,  360,  156, u"Ablauf",               u"",                                          5, true,  false, detail::kF,                detail::kK},
+  {"Label7",               detail::B, -1, 5040,  120,  168,  156, u"PZ",                   u"",                                          6, true,  false, detail::kF,                detail::kK},
+  {"Label8",               detail::B, -1, 5400,  120,  492,  372, u"PZ gesamt",            u"",                                          7, true,  true,  detail::kF,                detail::kK},
+  {"cb_ZA_alles",          detail::K, -1, 5730, 1035,  520,  255, u"ZA", u"ganze Nummer in die Zwischenablage",                          8, true,  false, detail::kF,                Knopf::cb_ZA_alles},
+  {"cb_löschen",           detail::K, -1, 5730,  765,  520,  255, u"X",  u"Nummer leeren",                                               9, true,  false, detail::kF,                Knopf::cb_löschen},
+  {"cb_ZA",                detail::K,  0,  120, 1320, 1905,  255, u"ZA", u"Block in die Zwischenablage",                                10, true,  false, detail::kF,                Knopf::cb_ZA},
+  {"cb_ZA",                detail::K,  1, 2520, 1320, 1305,  255, u"ZA", u"Block in die Zwischenablage",                                11, true,  false, detail::kF,                Knopf::cb_ZA},
+  {"cb_ZA",                detail::K,  2, 3960, 1320, 1665,  255, u"ZA", u"Block in die Zwischenablage",                                12, true,  false, detail::kF,                Knopf::cb_ZA},
+  {"txtPZBKZ_Seriennr",    detail::T, -1, 1800,  840,  192,  396, u"",   u"Prüfziffer über die BKZ und die Seriennr.",                  13, false, false, Feld::txtPZBKZ_Seriennr,   detail::kK},
+  {"txtSeriennr",          detail::T, -1,  840,  840,  945,  396, u"",   u"5-stellige fortlaufende Nr.",                                14, true,  false, Feld::txtSeriennr,         detail::kK},
+  {"txtGeburt",            detail::T, -1, 2520,  840, 1020,  396, u"",   u"Geburtsdatum (jjmmtt)",                                      15, true,  false, Feld::txtGeburt,           detail::kK},
+  {"txtPZGeburt",          detail::T, -1, 3600,  840,  240,  396, u"",   u"Prüfziffer über das Geburtsdatum",                           16, false, false, Feld::txtPZGeburt,         detail::kK},
+  {"txtPZgesamt",          detail::T, -1, 5400,  840,  240,  396, u"",   u"Prüfziffer über alle Ziffern",                               17, false, false, Feld::txtPZgesamt,         detail::kK},
+  {"txtPZAblauf",          detail::T, -1, 5040,  840,  240,  396, u"",   u"Prüfziffer über das Ablaufdatum",                            18, false, false, Feld::txtPZAblauf,         detail::kK},
+  {"txtAblauf",            detail::T, -1, 3960,  840, 1020,  396, u"",   u"Ablaufdatum des Ausweises (jjmmtt)",                         19, true,  false, Feld::txtAblauf,           detail::kK},
+  {"Text1",                detail::T, -1, 2130,  840,  300,  396, u"D",  u"Nationalitätenkennzeichen",                                  20, false, false, Feld::Text1,               detail::kK},
+  {"txtBehördenKennZahl",  detail::T, -1,  120,  840,  660,  396, u"",   u"4-stellige Kennzahl der Ausgabe-Behörde",                    21, true,  false, Feld::txtBehördenKennZahl, detail::kK},
 }};
 // clang-format on
 
@@ -107,8 +106,44 @@ constexpr bool TabIndexIstPosition() {
 }
 static_assert(TabIndexIstPosition(), "the table lists the controls in tab-index order");
 
+constexpr bool NurEingabefelderSindAktiviert() {
+  for (const Steuerelement& s : Steuerelemente) {
+    if (s.art == Art::Textfeld && s.aktiviert != IstEingabefeld(s.feld)) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(NurEingabefelderSindAktiviert(), "the user types into the input fields only");
+
+// The program writes at most one character into a display field; the limit never bites.
+inline constexpr int AnzeigefeldMaxLänge = 10;
+
+// A text field's maximum length: an input field's is its full length, so that it never
+// holds more than its change rule expects.
+constexpr int MaxLänge(const Steuerelement& s) {
+  return IstEingabefeld(s.feld) ? static_cast<int>(VolleLänge(s.feld)) : AnzeigefeldMaxLänge;
+}
+
+// A control's row in the table.
+constexpr std::size_t Zeile(const Steuerelement& s) {
+  return static_cast<std::size_t>(&s - Steuerelemente.data());
+}
+
+// Whether the Tab key stops at a control: labels and disabled fields never take the focus.
+constexpr bool IstTabstopp(const Steuerelement& s) {
+  return s.art != Art::Beschriftung && s.aktiviert;
+}
+
 // The table's row of a text field.
-const Steuerelement& ZeileVon(Feld feld);
+constexpr const Steuerelement& ZeileVon(Feld feld) {
+  for (const Steuerelement& s : Steuerelemente) {
+    if (s.art == Art::Textfeld && s.feld == feld) {
+      return s;
+    }
+  }
+  return Steuerelemente.back();  // unreachable: every field has a row
+}
 
 // The font a control uses.
 constexpr const SchriftDef& SchriftVon(const Steuerelement& s) {
@@ -132,12 +167,6 @@ inline std::u16string_view ZugänglicherName(const Steuerelement& s) {
   return s.tipp;
 }
 
-// Breaks a wrapping label's caption at its spaces into lines no wider than breite, as the
-// front end's font measures them. A word wider on its own gets a line of its own; the
-// label then grows to fit it.
-std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
-                                      const std::function<int(std::u16string_view)>& breiteVon);
-
 struct PixelRechteck {
   int x, y, breite, höhe;
   friend bool operator==(const PixelRechteck&, const PixelRechteck&) = default;
@@ -149,5 +178,32 @@ int InPixel(int twips, int dpi);
 // A control's rectangle in pixels. Its edges are converted, not its size, so that
 // neighbouring controls keep their gaps however the fractions fall.
 PixelRechteck InPixel(const Steuerelement& s, int dpi);
+
+// Breaks a wrapping label's caption at its spaces into lines no wider than breite, as the
+// front end's font measures them. A word wider on its own gets a line of its own; the
+// label then grows to fit it.
+std::vector<std::u16string> Umbrechen(std::u16string_view text, int breite,
+                                      const std::function<int(std::u16string_view)>& breiteVon);
+
+// How a label shows its caption in the platform's default font.
+struct BeschriftungsSatz {
+  std::vector<std::u16string> zeilen;  // one, or where a wrapping label breaks
+  int breite;                          // pixels
+  double punkt;                        // font size: the default, or smaller where needed
+};
+
+// Labels size themselves to their caption in the platform's default font, which may be
+// wider than the one the window was drawn for. A wrapping label keeps its design width
+// and breaks there; a word wider than that widens it. A label that would then run into
+// the next control to its right, or past the window's edge, steps its font down in
+// quarter points just far enough; every other label keeps the default font.
+//   breiteVon(zeile, punkt): the line's width in pixels at that size of the default font.
+BeschriftungsSatz BeschriftungSetzen(
+    const Steuerelement& label, int dpi, double standardPunkt,
+    const std::function<int(std::u16string_view zeile, double punkt)>& breiteVon);
+
+// The pixel width a label may take from its left edge before it comes too close to the
+// next control beside it, or to the window's edge.
+int BeschriftungsRaum(const Steuerelement& label, int dpi);
 
 }  // namespace pz

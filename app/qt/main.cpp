@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "ui/qt/qt_fenster.hpp"
+#include "fenster.hpp"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  pz::QtFenster fenster;
+  pz::qt::Fenster fenster;
   fenster.show();
   return QApplication::exec();
 }

@@ -2,11 +2,11 @@
 
 #include <exception>
 
-#include "ui/win32/hauptfenster.hpp"
+#include "fenster.hpp"
 
 int WINAPI wWinMain(HINSTANCE instanz, HINSTANCE, PWSTR, int anzeige) {
   try {
-    pz::win32::Hauptfenster fenster(instanz);
+    pz::win32::Fenster fenster(instanz);
     fenster.Zeigen(anzeige);
     return fenster.Nachrichtenschleife();
   } catch (const std::exception&) {

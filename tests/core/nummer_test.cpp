@@ -1,4 +1,4 @@
-#include "core/nummer.hpp"
+#include "nummer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/pruefziffer.hpp"
+#include "pruefziffer.hpp"
 
 namespace pz {
 namespace {
@@ -16,9 +16,9 @@ struct Felder : FeldAnsicht {
   std::array<std::u16string, AnzahlFelder> t;
   std::u16string Text(Feld f) const override {
     EXPECT_NE(f, Feld::Text1);
-    return t[Nummer(f)];
+    return t[FeldIndex(f)];
   }
-  void SetzeText(Feld f, const std::u16string& text) override { t[Nummer(f)] = text; }
+  void SetzeText(Feld f, const std::u16string& text) override { t[FeldIndex(f)] = text; }
 };
 
 // The whole number after one refresh of the given inputs and check digit fields.
@@ -32,7 +32,7 @@ std::u16string NachRefresh(std::array<std::u16string, 7> t) {
   return GanzeNummer(f);
 }
 
-TEST(PZs, OneRefreshFillsEveryCompleteCheckDigit) {
+TEST(PZs, EinDurchlaufFülltJedeVollständigePrüfziffer) {
   const std::array<std::u16string, 5> fälle[] = {
       // bkz, ser, geb, abl, the whole number
       {u"1234", u"56789", u"520727", u"101231", u"1234567897D520727310123126"},

@@ -1,4 +1,4 @@
-#include "core/pruefziffer.hpp"
+#include "pruefziffer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace pz {
 namespace {
 
-TEST(PrüfZiffer, GivesTheDigitAndLeavesTheCallersTextTrimmed) {
+TEST(PrüfZiffer, LiefertDieZifferUndLässtDenTextGetrimmt) {
   struct Beispiel {
     std::u16string eingabe, ziffer, danach;
   };

@@ -14,11 +14,11 @@ std::u16string Frisch(std::u16string text) {
   return r.PrüfZiffer(text);
 }
 
-// Long random sessions of typing, Backspace, Delete, pasting, clearing and copying. After
-// every step each block's check digit is empty while an input of the block is incomplete,
-// and otherwise one digit, that of a fresh computation; no field passes its maximum
-// length (the fake window checks that on every write).
-TEST(Eigenschaften, InvariantsHoldAfterEveryStep) {
+// Long random sessions of typing, Backspace, Delete, selecting, pasting, clearing and
+// copying. After every step each block's check digit is empty while an input of the block
+// is incomplete, and otherwise one digit, that of a fresh computation; no field passes its
+// maximum length (the fake window checks that on every write).
+TEST(Eigenschaften, InvariantenGeltenNachJedemSchritt) {
   const std::u16string tasten = u"0123456789 a\b\x16";
   const std::u16string einfügen[] = {u"12a4", u" 123", u"1234567", u"520727101231"};
   for (unsigned seed = 1; seed <= 40 && !testing::Test::HasFailure(); ++seed) {
@@ -28,7 +28,7 @@ TEST(Eigenschaften, InvariantsHoldAfterEveryStep) {
       const auto w = zufall();
       switch (w % 8) {
         case 0:
-          f.fokus = Eingabefelder[w / 8 % 4];
+          f.Fokussiere(Eingabefelder[w / 8 % 4].feld);
           break;
         case 1:
           f.Entf(w / 8 % 7);
@@ -39,6 +39,9 @@ TEST(Eigenschaften, InvariantsHoldAfterEveryStep) {
         case 3:
           f.belegt = w / 8 % 3 == 0;
           (w / 32 % 6 == 0) ? f.form.cb_löschen_Click() : f.form.cb_ZA_alles_Click();
+          break;
+        case 4:
+          f.Markiere(w / 8 % 6, 1 + w / 64 % 2);
           break;
         default:
           f.Tippe(std::u16string(1, tasten[w / 8 % tasten.size()]));

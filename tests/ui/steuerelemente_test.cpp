@@ -1,22 +1,22 @@
-#include "ui/steuerelemente.hpp"
+#include "steuerelemente.hpp"
 
 #include <gtest/gtest.h>
 
-#include "core/nummer.hpp"
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace pz {
 namespace {
 
-// The change rules rely on a field never holding more than its full length.
-TEST(Steuerelemente, InputFieldsStopAtTheirFullLength) {
-  for (Feld e : Eingabefelder) {
-    EXPECT_EQ(static_cast<std::size_t>(ZeileVon(e).maxLänge), VolleLänge(e));
-  }
+const Steuerelement& Element(std::string_view name) {
+  return *std::ranges::find(Steuerelemente, name, &Steuerelement::name);
 }
 
 // Edges are converted, not sizes, so controls 15 twips apart neither overlap nor leave
 // the window at any dpi.
-TEST(Steuerelemente, PixelsNeverOverlapAtAnyDpi) {
+TEST(Steuerelemente, PixelÜberlappenBeiKeinerDpi) {
   for (int dpi : {96, 110, 120, 144, 192}) {
     for (const auto& a : Steuerelemente) {
       const auto p = InPixel(a, dpi);
@@ -32,6 +32,52 @@ TEST(Steuerelemente, PixelsNeverOverlapAtAnyDpi) {
   }
   EXPECT_EQ(InPixel(ZeileVon(Feld::txtSeriennr), 96), (PixelRechteck{56, 56, 63, 26}));
   EXPECT_EQ(InPixel(FensterHöhe, 144), 170);
+}
+
+// A stand-in for a font: every character is 0.7 of the size in points wide, in pixels at
+// 96 dpi.
+auto Schrift(int dpi) {
+  return [dpi](std::u16string_view zeile, double punkt) {
+    return static_cast<int>(std::ceil(static_cast<double>(zeile.size()) * punkt * 0.7 * dpi / 96));
+  };
+}
+
+TEST(Steuerelemente, BeschriftungenNehmenDieStandardschriftWoSiePasst) {
+  struct Fall {
+    const char* label;
+    int dpi;
+    double standard;
+    std::vector<std::u16string> zeilen;
+    int breite;
+    double punkt;
+  };
+  for (const Fall& fall : std::vector<Fall>{
+           // 9 characters at 8 pt are 51 px; Label3 begins 56 px to the right, less 4.
+           {"Label2", 96, 8.0, {u"Seriennr."}, 51, 8.0},
+           // At 11 pt it would run into Label3: the largest quarter point that fits.
+           {"Label2", 96, 11.0, {u"Seriennr."}, 52, 8.25},
+           {"Label2", 192, 11.0, {u"Seriennr."}, 104, 8.25},
+           // "PZ" over a check digit has only 20 px before the next label.
+           {"Label5", 96, 11.0, {u"PZ"}, 16, 11.0},
+           {"Label5", 96, 16.0, {u"PZ"}, 20, 14.25},
+           // A wrapping label breaks at its design width of 42 px at the default size; a
+           // wider word widens it, up to the room there is, then the font steps down.
+           {"Label1", 96, 6.0, {u"Behörden-", u"Kenn- Zahl"}, 42, 6.0},
+           {"Label1", 96, 7.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 45, 7.0},
+           {"Label1", 96, 9.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 52, 8.25},
+           // Nothing stands right of Label8 in its rows; only the window's edge limits it.
+           {"Label8", 96, 8.0, {u"PZ", u"gesamt"}, 34, 8.0},
+           {"Label8", 96, 16.0, {u"PZ", u"gesamt"}, 63, 15.0},
+       }) {
+    SCOPED_TRACE(testing::Message()
+                 << fall.label << " at " << fall.standard << " pt, " << fall.dpi << " dpi");
+    const BeschriftungsSatz satz =
+        BeschriftungSetzen(Element(fall.label), fall.dpi, fall.standard, Schrift(fall.dpi));
+    EXPECT_EQ(satz.zeilen, fall.zeilen);
+    EXPECT_EQ(satz.breite, fall.breite);
+    EXPECT_DOUBLE_EQ(satz.punkt, fall.punkt);
+    EXPECT_LE(satz.breite, BeschriftungsRaum(Element(fall.label), fall.dpi));
+  }
 }
 
 }  // namespace

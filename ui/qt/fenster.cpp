@@ -1,4 +1,4 @@
-#include "qt_fenster.hpp"
+#include "fenster.hpp"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,19 +13,18 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringList>
-#include <algorithm>
-#include <cmath>
 
-#include "ui/qt/zeichencode.hpp"
-#include "ui/steuerelemente.hpp"
+#include "steuerelemente.hpp"
+#include "zeichencode.hpp"
 
 // The resource lives in a static library, whose registration the linker would drop.
 static void RessourcenLaden() {
   Q_INIT_RESOURCE(voveduzaz);
 }
 
-namespace pz {
+namespace pz::qt {
 
 namespace {
 
@@ -55,71 +54,28 @@ QFont SchriftFür(const Steuerelement& s, const QFont& standard) {
   return schrift;
 }
 
-QStringList Umbrechen(const QString& text, const QFontMetrics& maße, int breite) {
-  QStringList zeilen;
-  const auto breiteVon = [&maße](std::u16string_view zeile) {
-    return maße.horizontalAdvance(Q(zeile));
-  };
-  for (const std::u16string& zeile : pz::Umbrechen(text.toStdU16String(), breite, breiteVon)) {
-    zeilen.append(Q(zeile));
-  }
-  return zeilen;
-}
-
-// How far a label may grow to the right before it touches the next control beside it,
-// or the window's edge.
-int Wachstumsgrenze(const Steuerelement& label, const QRect& rechteck) {
-  constexpr int Abstand = 4;  // the narrowest gap between two fields in the number row
-  int grenze = InPixel(FensterBreite, LogischeDpi) - Abstand;
-  for (const Steuerelement& andere : Steuerelemente) {
-    const QRect r = Rechteck(InPixel(andere, LogischeDpi));
-    const bool gleicheZeile = r.top() <= rechteck.bottom() && rechteck.top() <= r.bottom();
-    if (&andere != &label && gleicheZeile && r.left() > rechteck.left()) {
-      grenze = std::min(grenze, r.left() - Abstand);
-    }
-  }
-  return grenze;
-}
-
-int BreitesteZeile(const QStringList& zeilen, const QFontMetrics& maße) {
-  int breite = 0;
-  for (const QString& zeile : zeilen) {
-    breite = std::max(breite, maße.horizontalAdvance(zeile));
-  }
-  return breite;
-}
-
 QLabel* NeueBeschriftung(const Steuerelement& s, QWidget* fenster) {
   auto* label = new QLabel(fenster);
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
-  const PixelRechteck entwurf = InPixel(s, LogischeDpi);
-  if (!s.umbrechen) {
-    label->setText(Q(s.text));
-    label->setGeometry(QRect(QPoint(entwurf.x, entwurf.y), label->sizeHint()));
-    return label;
-  }
-  // The design width decides where the caption breaks. A word wider than that widens
-  // the label; should it then reach the neighbour, as a wide default font can make it,
-  // the label's font steps down until the word fits in the room there is.
   QFont schrift = label->font();
-  const QStringList zeilen = Umbrechen(Q(s.text), QFontMetrics(schrift), entwurf.breite);
-  int breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
-  const int grenze =
-      Wachstumsgrenze(s, QRect(entwurf.x, entwurf.y, breite, entwurf.höhe)) - entwurf.x;
-  if (breite > grenze) {
-    // Text widths scale with the size; one jump lands close, a few quarter points finish.
-    const double vorher = schrift.pointSizeF();
-    schrift.setPointSizeF(std::floor(vorher * grenze / breite * 4.0) / 4.0);
-    breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
-    while (breite > grenze && schrift.pointSizeF() > 6.0) {
-      schrift.setPointSizeF(schrift.pointSizeF() - 0.25);
-      breite = std::max(entwurf.breite, BreitesteZeile(zeilen, QFontMetrics(schrift)));
-    }
-  }
+  // Measured as the label measures itself, overhanging glyphs included.
+  const auto breiteVon = [&schrift](std::u16string_view zeile, double punkt) {
+    QFont bei(schrift);
+    bei.setPointSizeF(punkt);
+    return QFontMetrics(bei).boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, Q(zeile)).width();
+  };
+  const BeschriftungsSatz satz =
+      BeschriftungSetzen(s, LogischeDpi, schrift.pointSizeF(), breiteVon);
+  schrift.setPointSizeF(satz.punkt);
   label->setFont(schrift);
+  QStringList zeilen;
+  for (const std::u16string& zeile : satz.zeilen) {
+    zeilen.append(Q(zeile));
+  }
   label->setText(zeilen.join(u'\n'));
-  label->setGeometry(entwurf.x, entwurf.y, breite, label->sizeHint().height());
+  const PixelRechteck entwurf = InPixel(s, LogischeDpi);
+  label->setGeometry(entwurf.x, entwurf.y, satz.breite, label->sizeHint().height());
   return label;
 }
 
@@ -135,7 +91,7 @@ QPushButton* NeuerKnopf(const Steuerelement& s, QWidget* fenster) {
 
 QLineEdit* NeuesTextfeld(const Steuerelement& s, QWidget* fenster) {
   auto* feld = new QLineEdit(fenster);
-  feld->setMaxLength(s.maxLänge);
+  feld->setMaxLength(MaxLänge(s));
   feld->setText(Q(s.text));
   feld->setEnabled(s.aktiviert);
   if (!s.aktiviert) {
@@ -149,18 +105,19 @@ QLineEdit* NeuesTextfeld(const Steuerelement& s, QWidget* fenster) {
 
 }  // namespace
 
-QtFenster::QtFenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
+Fenster::Fenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
   RessourcenLaden();
   Aufbauen();
   form_.Form_Load();
 }
 
 // The controls go first, while the window they report to is still whole.
-QtFenster::~QtFenster() {
+Fenster::~Fenster() {
+  disconnect(qApp, nullptr, this, nullptr);
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-void QtFenster::Aufbauen() {
+void Fenster::Aufbauen() {
   setWindowTitle(Q(FensterTitel));
   setWindowIcon(QIcon(QStringLiteral(":/voveduzaz.ico")));
   // A fixed frame with minimize and close, but no maximize.
@@ -184,8 +141,8 @@ void QtFenster::Aufbauen() {
       }
       case Art::Textfeld: {
         auto* feld = NeuesTextfeld(s, this);
-        felder_[Nummer(s.feld)] = feld;
-        connect(feld, &QLineEdit::textChanged, this, [this, f = s.feld] { TextGeändert(f); });
+        felder_[FeldIndex(s.feld)] = feld;
+        connect(feld, &QLineEdit::textChanged, this, [this, f = s.feld] { Geändert(f); });
         if (s.aktiviert) {
           feld->installEventFilter(this);
         }
@@ -193,6 +150,7 @@ void QtFenster::Aufbauen() {
         break;
       }
     }
+    elemente_[Zeile(s)] = w;
     w->setObjectName(QString::fromStdString(ObjektName(s)));
     if (s.art != Art::Beschriftung) {
       w->setFont(SchriftFür(s, font()));
@@ -207,33 +165,52 @@ void QtFenster::Aufbauen() {
       vorheriger = w;
     }
   }
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
+    if (const Steuerelement* s = ElementVon(jetzt)) {
+      form_.FokusErhalten(*s);
+    }
+  });
 }
 
-std::optional<Feld> QtFenster::EingabefeldVon(const QObject* objekt) const {
-  for (Feld f : Eingabefelder) {
-    if (felder_[Nummer(f)] == objekt) {
-      return f;
+const Steuerelement* Fenster::ElementVon(const QWidget* widget) const {
+  for (std::size_t zeile = 0; zeile < elemente_.size(); ++zeile) {
+    if (elemente_[zeile] != nullptr && elemente_[zeile] == widget) {
+      return &Steuerelemente[zeile];
+    }
+  }
+  return nullptr;
+}
+
+std::optional<Feld> Fenster::EingabefeldZu(const QObject* objekt) const {
+  for (const Eingabefeld& e : Eingabefelder) {
+    if (felder_[FeldIndex(e.feld)] == objekt) {
+      return e.feld;
     }
   }
   return std::nullopt;
 }
 
-std::u16string QtFenster::Text(Feld feld) const {
-  return felder_[Nummer(feld)]->text().toStdU16String();
+std::u16string Fenster::Text(Feld feld) const {
+  return felder_[FeldIndex(feld)]->text().toStdU16String();
 }
 
-void QtFenster::SetzeText(Feld feld, const std::u16string& text) {
-  // textChanged is delivered directly, so Form1's change handler has run on return.
-  felder_[Nummer(feld)]->setText(Q(text));
+// Qt signals a program write only when it changes the text; as on Windows, every write
+// is a change, so this one route reports it.
+void Fenster::SetzeText(Feld feld, const std::u16string& text) {
+  {
+    const QSignalBlocker still(felder_[FeldIndex(feld)]);
+    felder_[FeldIndex(feld)]->setText(Q(text));
+  }
+  Geändert(feld);
 }
 
-void QtFenster::SetzeFokus(Feld feld) {
-  felder_[Nummer(feld)]->setFocus(Qt::OtherFocusReason);
+void Fenster::SetzeFokus(const Steuerelement& element) {
+  elemente_[Zeile(element)]->setFocus(Qt::OtherFocusReason);
 }
 
 // Qt reports nothing back from setting the clipboard. What it does let us see is whether
 // the clipboard now hands out our text: on X11 it does only if we hold the selection.
-bool QtFenster::InZwischenablageLegen(const std::u16string& text) {
+bool Fenster::InZwischenablageLegen(const std::u16string& text) {
   const QString inhalt = Q(text);
   if (zwischenablage_) {
     return zwischenablage_(inhalt);
@@ -249,30 +226,33 @@ bool QtFenster::InZwischenablageLegen(const std::u16string& text) {
   return jetzt == daten || (jetzt != nullptr && jetzt->hasText() && jetzt->text() == inhalt);
 }
 
-void QtFenster::ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
-                             Meldungsart art) {
+void Fenster::ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
+                           Meldungsart art) {
   const auto symbol = art == Meldungsart::Warnung ? QMessageBox::Warning : QMessageBox::Information;
   QMessageBox box(symbol, Q(titel), Q(text), QMessageBox::Ok, this);
   box.exec();
-  // A window manager hands the activation back to the window, and Qt then gives the
-  // focus back to the control that had it. Without one, nothing would, and the next
-  // keystrokes would go nowhere.
+  // A window manager hands the activation back to the window; without one, nothing
+  // would, and the next keystrokes would go nowhere.
   if (isVisible() && !isActiveWindow()) {
     activateWindow();
   }
 }
 
-void QtFenster::TextGeändert(Feld feld) {
-  if (form_.Change(feld) && beobachter_) {
+void Fenster::Geändert(Feld feld) {
+  if (!IstEingabefeld(feld)) {
+    return;
+  }
+  if (beobachter_) {
     beobachter_(feld);
   }
+  form_.Change(feld);
 }
 
-bool QtFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (weiterreichen_) {
     return false;
   }
-  const std::optional<Feld> feld = EingabefeldVon(objekt);
+  const std::optional<Feld> feld = EingabefeldZu(objekt);
   if (!feld) {
     return QWidget::eventFilter(objekt, ereignis);
   }
@@ -280,7 +260,7 @@ bool QtFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
     case QEvent::KeyPress:
       return Tastendruck(*feld, *static_cast<QKeyEvent*>(ereignis));
     case QEvent::InputMethod:
-      return Eingabemethode(*feld, *felder_[Nummer(*feld)],
+      return Eingabemethode(*feld, *felder_[FeldIndex(*feld)],
                             *static_cast<QInputMethodEvent*>(ereignis));
     default:
       return false;
@@ -288,7 +268,7 @@ bool QtFenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 }
 
 // Returns true when the key is swallowed.
-bool QtFenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
+bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
   const std::optional<std::int16_t> code = Zeichencode(taste.key(), taste.modifiers());
   if (!code) {
     return false;
@@ -300,8 +280,7 @@ bool QtFenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
 
 // An input method may commit several characters at once; each goes through the filter
 // on its own, against the field as the characters before it have left it.
-bool QtFenster::Eingabemethode(Feld feld, QLineEdit& feldWidget,
-                               const QInputMethodEvent& ereignis) {
+bool Fenster::Eingabemethode(Feld feld, QLineEdit& feldWidget, const QInputMethodEvent& ereignis) {
   const QString übergeben = ereignis.commitString();
   if (übergeben.isEmpty()) {
     return false;
@@ -336,18 +315,21 @@ bool QtFenster::Eingabemethode(Feld feld, QLineEdit& feldWidget,
   return true;
 }
 
-void QtFenster::showEvent(QShowEvent* ereignis) {
+void Fenster::showEvent(QShowEvent* ereignis) {
   QWidget::showEvent(ereignis);
-  // The first showing counts as the first activation, whether or not a window manager
-  // ever activates the window. Later activations are left to Qt, which gives the focus
-  // back to the control that had it.
-  if (!aktiviert_) {
-    aktiviert_ = true;
-    form_.Form_Activate();
+  // Showing counts as an activation, whether or not a window manager ever activates
+  // the window.
+  form_.Aktiviert();
+}
+
+void Fenster::changeEvent(QEvent* ereignis) {
+  QWidget::changeEvent(ereignis);
+  if (ereignis->type() == QEvent::ActivationChange && isActiveWindow()) {
+    form_.Aktiviert();
   }
 }
 
-void QtFenster::mouseDoubleClickEvent(QMouseEvent* ereignis) {
+void Fenster::mouseDoubleClickEvent(QMouseEvent* ereignis) {
   // Fields and buttons take their double clicks themselves; only what falls through to
   // the window's own surface arrives here.
   if (ereignis->button() == Qt::LeftButton) {
@@ -357,4 +339,4 @@ void QtFenster::mouseDoubleClickEvent(QMouseEvent* ereignis) {
   }
 }
 
-}  // namespace pz
+}  // namespace pz::qt

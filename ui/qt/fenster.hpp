@@ -7,29 +7,30 @@
 #include <optional>
 #include <string>
 
-#include "ui/fenster_port.hpp"
-#include "ui/form1.hpp"
+#include "fenster_port.hpp"
+#include "form1.hpp"
 
 class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 
-namespace pz {
+namespace pz::qt {
 
 // Form1's window in Qt Widgets. It only translates: Qt events become calls of Form1's
 // handlers, and the port's calls become widget operations. Every rule of behaviour lives
 // in Form1.
-class QtFenster final : public QWidget, public FensterPort {
+class Fenster final : public QWidget, public FensterPort {
  public:
-  explicit QtFenster(QWidget* eltern = nullptr);
-  ~QtFenster() override;
+  explicit Fenster(QWidget* eltern = nullptr);
+  ~Fenster() override;
 
-  QtFenster(const QtFenster&) = delete;
-  QtFenster& operator=(const QtFenster&) = delete;
+  Fenster(const Fenster&) = delete;
+  Fenster& operator=(const Fenster&) = delete;
 
   std::u16string Text(Feld feld) const override;
   void SetzeText(Feld feld, const std::u16string& text) override;
-  void SetzeFokus(Feld feld) override;
+  using FensterPort::SetzeFokus;
+  void SetzeFokus(const Steuerelement& element) override;
   bool InZwischenablageLegen(const std::u16string& text) override;
   void ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
                     Meldungsart art) override;
@@ -38,28 +39,30 @@ class QtFenster final : public QWidget, public FensterPort {
   using Zwischenablage = std::function<bool(const QString& text)>;
   void ErsetzeZwischenablage(Zwischenablage ersatz) { zwischenablage_ = std::move(ersatz); }
 
-  // Sees every change that reaches Form1's change handlers.
+  // Sees every change event that reaches Form1.
   using Änderungsbeobachter = std::function<void(Feld feld)>;
   void BeobachteÄnderungen(Änderungsbeobachter beobachter) { beobachter_ = std::move(beobachter); }
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
   void showEvent(QShowEvent* ereignis) override;
+  void changeEvent(QEvent* ereignis) override;
   void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
 
  private:
   void Aufbauen();
-  void TextGeändert(Feld feld);
+  void Geändert(Feld feld);
   bool Tastendruck(Feld feld, const QKeyEvent& taste);
   bool Eingabemethode(Feld feld, QLineEdit& feldWidget, const QInputMethodEvent& ereignis);
-  std::optional<Feld> EingabefeldVon(const QObject* objekt) const;
+  std::optional<Feld> EingabefeldZu(const QObject* objekt) const;
+  const Steuerelement* ElementVon(const QWidget* widget) const;
 
   Form1 form_;
+  std::array<QWidget*, Steuerelemente.size()> elemente_{};
   std::array<QLineEdit*, AnzahlFelder> felder_{};
-  bool aktiviert_ = false;
   bool weiterreichen_ = false;  // an input-method event the filter has already seen
   Zwischenablage zwischenablage_;
   Änderungsbeobachter beobachter_;
 };
 
-}  // namespace pz
+}  // namespace pz::qt

@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "ui/fenster_port.hpp"
-#include "ui/form1.hpp"
-#include "ui/steuerelemente.hpp"
-#include "ui/win32/ressourcen.h"
+#include "fenster_port.hpp"
+#include "form1.hpp"
+#include "ressourcen.h"
+#include "steuerelemente.hpp"
 
 struct IAccPropServices;
 
@@ -30,14 +30,16 @@ using Meldungsfenster = std::function<int(HWND besitzer, const std::wstring& tex
                                           const std::wstring& titel, UINT stil)>;
 
 // Form1 on the Win32 API: the window with its 22 controls from the table, and the port
-// through which Form1 reads and writes them.
-class Hauptfenster final : public FensterPort {
+// through which Form1 reads and writes them. The window procedure hands each message to
+// a member named for what happened; layout, DPI, fonts, labels and tool tips are in
+// anordnung.cpp, the names for screen readers in zugang.cpp.
+class Fenster final : public FensterPort {
  public:
   // Creates the window and its controls, hidden, and runs Form_Load.
-  explicit Hauptfenster(HINSTANCE instanz);
-  ~Hauptfenster() override;
-  Hauptfenster(const Hauptfenster&) = delete;
-  Hauptfenster& operator=(const Hauptfenster&) = delete;
+  explicit Fenster(HINSTANCE instanz);
+  ~Fenster() override;
+  Fenster(const Fenster&) = delete;
+  Fenster& operator=(const Fenster&) = delete;
 
   void Zeigen(int anzeige);
 
@@ -48,9 +50,9 @@ class Hauptfenster final : public FensterPort {
   // Tab and Shift+Tab their meaning.
   void Verarbeiten(MSG& nachricht);
 
-  HWND Fenster() const { return fenster_; }
+  HWND Hwnd() const { return fenster_; }
   HWND Element(std::size_t zeile) const { return elemente_.at(zeile); }
-  HWND FeldFenster(Feld feld) const;
+  HWND FeldFenster(Feld feld) const { return elemente_[Zeile(ZeileVon(feld))]; }
   HWND Tipps() const { return tipps_; }
   int Dpi() const { return dpi_; }
 
@@ -58,7 +60,8 @@ class Hauptfenster final : public FensterPort {
 
   std::u16string Text(Feld feld) const override;
   void SetzeText(Feld feld, const std::u16string& text) override;
-  void SetzeFokus(Feld feld) override;
+  using FensterPort::SetzeFokus;
+  void SetzeFokus(const Steuerelement& element) override;
   bool InZwischenablageLegen(const std::u16string& text) override;
   void ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
                     Meldungsart art) override;
@@ -68,18 +71,32 @@ class Hauptfenster final : public FensterPort {
   static LRESULT CALLBACK Eingabeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
                                           UINT_PTR zeile, DWORD_PTR selbst);
   LRESULT Behandeln(UINT nachricht, WPARAM w, LPARAM l);
-  void Befehl(int id, int code);
-  void Aktiviert();
 
+  // What the window procedure hands on, one member a message.
+  LRESULT Befehl(int id, int code);
+  LRESULT Aktiviert(WPARAM w);
+  LRESULT FokusErhalten();
+  LRESULT Doppelklick();
+  LRESULT DpiGeändert(WPARAM w, LPARAM l);
+  LRESULT Zerstört();
+  LRESULT EndgültigZerstört(WPARAM w, LPARAM l);
+  // Whether an input field takes a typed character; see Eingabeprozedur.
+  bool Tippen(std::size_t zeile, WPARAM& zeichen);
+
+  // anordnung.cpp
   void ElementeErstellen();
-  void ZugänglicheNamenSetzen();
-  void ZugänglicheNamenLöschen();
   void TippsErstellen();
   void Anordnen(int dpi);
   // Sizes the window so that its client area has the table's size at the current DPI;
   // moves it to ort if given.
   void GrößeSetzen(const POINT* ort);
-  std::ptrdiff_t ZeileVonFenster(HWND element) const;
+
+  // zugang.cpp
+  void ZugänglicheNamenSetzen();
+  void ZugänglicheNamenLöschen();
+  void ZugangBeenden();
+
+  const Steuerelement* ElementVon(HWND element) const;
 
   HINSTANCE instanz_;
   HWND fenster_ = nullptr;
@@ -88,10 +105,10 @@ class Hauptfenster final : public FensterPort {
   HFONT feldSchrift_ = nullptr;
   HFONT knopfSchrift_ = nullptr;
   HFONT standardSchrift_ = nullptr;
+  // Labels that had to step their font down to fit have one of their own.
+  std::array<HFONT, Steuerelemente.size()> eigeneSchrift_{};
   int dpi_ = 96;
-  bool schonAktiviert_ = false;
   bool schleifeLäuft_ = false;
-  HWND letzterFokus_ = nullptr;
   Meldungsfenster meldungsfenster_;
   bool comBereit_ = false;
   IAccPropServices* zugang_ = nullptr;
