@@ -1,5 +1,7 @@
 #include "form1.hpp"
 
+#include <algorithm>
+
 #include "nummer.hpp"
 
 namespace pz {
@@ -167,6 +169,16 @@ void Form1::Click(const Steuerelement& knopf) {
       cb_ZA_alles_Click();
       break;
   }
+}
+
+std::u16string_view Form1::Einfügbar(std::u16string_view text, std::size_t platz) {
+  text =
+      text.substr(0, std::min(text.find_first_of(std::u16string_view(u"\r\n\0", 3)), text.size()));
+  if (text.size() <= platz) {
+    return text;
+  }
+  const bool trenntPaar = platz > 0 && text[platz - 1] >= 0xD800 && text[platz - 1] <= 0xDBFF;
+  return text.substr(0, trenntPaar ? platz - 1 : platz);
 }
 
 void Form1::Aktiviert() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "fenster_port.hpp"
 #include "pruefziffer.hpp"
@@ -44,6 +45,12 @@ class Form1 {
   void Aktiviert();
   // A control took the input focus.
   void FokusErhalten(const Steuerelement& element);
+
+  // What a field takes of text that arrives by paste, middle click or drop, with room for
+  // platz more units: up to the first line break or NUL, as a single-line field on Windows
+  // takes it, and cut to the room without splitting a surrogate pair, so that no half
+  // character ever stands in a field.
+  static std::u16string_view Einfügbar(std::u16string_view text, std::size_t platz);
 
   const PrüfRechner& Rechner() const { return rechner_; }
 

@@ -188,5 +188,28 @@ TEST(Form1, AktivierungGibtDenFokusZurück) {
   EXPECT_EQ(f.fokus, &knopf);
 }
 
+TEST(Form1, EinfügbarerText) {
+  struct Fall {
+    const char* name;
+    std::u16string text;
+    std::size_t platz;
+    std::u16string soll;
+  };
+  for (const Fall& fall : std::vector<Fall>{
+           {"fits", u"1234", 4, u"1234"},
+           {"cut to the room", u"1234567", 5, u"12345"},
+           {"up to the line feed", u"12\n34", 4, u"12"},
+           {"up to the carriage return", u"12\r\n34", 4, u"12"},
+           {"up to the NUL", std::u16string(u"1\0" u"234", 5), 4, u"1"},
+           {"a line break first leaves nothing", u"\n1234", 4, u""},
+           {"no half of a pair", u"123\U0001F600", 4, u"123"},
+           {"a whole pair fits", u"12\U0001F600", 4, u"12\U0001F600"},
+           {"a pair at the very start, one unit of room", u"\U0001F600", 1, u""},
+           {"a lone low surrogate is kept as it is", u"123\xDE00", 4, u"123\xDE00"},
+       }) {
+    EXPECT_EQ(Form1::Einfügbar(fall.text, fall.platz), fall.soll) << fall.name;
+  }
+}
+
 }  // namespace
 }  // namespace pz
