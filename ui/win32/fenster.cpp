@@ -258,9 +258,16 @@ LRESULT Fenster::Doppelklick() {
   return 0;
 }
 
+// Another program may send the message with anything in it; a DPI no screen has would
+// collapse every control to nothing or blow it up past any screen.
 LRESULT Fenster::DpiGeändert(WPARAM w, LPARAM l) {
-  Anordnen(static_cast<int>(LOWORD(w)));
+  constexpr int KleinsteDpi = 48, GrößteDpi = 960;
+  const int dpi = LOWORD(w);
   const RECT* vorschlag = reinterpret_cast<const RECT*>(l);
+  if (dpi < KleinsteDpi || dpi > GrößteDpi || vorschlag == nullptr) {
+    return 0;
+  }
+  Anordnen(dpi);
   const POINT ort{vorschlag->left, vorschlag->top};
   GrößeSetzen(&ort);
   return 0;
@@ -283,39 +290,95 @@ LRESULT Fenster::EndgültigZerstört(WPARAM w, LPARAM l) {
   return DefWindowProcW(fenster, WM_NCDESTROY, w, l);
 }
 
-// The key filter sees every typed character before the edit does; a code set to 0 never
-// reaches it.
-bool Fenster::Tippen(std::size_t zeile, WPARAM& zeichen) {
+// The key filter sees every typed character before the edit does, whichever message
+// brings it; a code set to 0 never reaches the edit.
+LRESULT Fenster::Tippen(std::size_t zeile, UINT nachricht, WPARAM zeichen, LPARAM l) {
+  const HWND element = elemente_[zeile];
   auto code = static_cast<std::int16_t>(static_cast<std::uint16_t>(zeichen));
-  const Feld feld = Steuerelemente[zeile].feld;
-  form_.KeyPress(feld, code);
+  form_.KeyPress(Steuerelemente[zeile].feld, code);
   if (code == 0) {
-    return false;
+    return 0;
   }
   zeichen = static_cast<WPARAM>(static_cast<std::uint16_t>(code));
   // A full edit with nothing selected refuses a character without a change, but Wine
   // reports EN_CHANGE for it all the same. Refusing it here does what the edit does on
   // Windows, so it changes nothing there.
-  const HWND element = elemente_[zeile];
   DWORD anfang = 0, ende = 0;
   SendMessageW(element, EM_GETSEL, reinterpret_cast<WPARAM>(&anfang),
                reinterpret_cast<LPARAM>(&ende));
   const auto grenze = static_cast<int>(SendMessageW(element, EM_GETLIMITTEXT, 0, 0));
   const bool fügtEin = zeichen >= L' ' && zeichen != 0x7F;
   if (anfang == ende && fügtEin && GetWindowTextLengthW(element) >= grenze) {
-    return false;
+    return 0;
   }
-  return true;
+  return DefSubclassProc(element, nachricht, zeichen, l);
+}
+
+// Another program may send a character as a code point; the edit would insert it past the
+// filter. Each UTF-16 unit goes through the filter as a typed character instead.
+LRESULT Fenster::UnicodeTippen(std::size_t zeile, WPARAM zeichen, LPARAM l) {
+  if (zeichen == UNICODE_NOCHAR) {
+    return TRUE;  // yes, this window takes WM_UNICHAR
+  }
+  if (zeichen > 0x10FFFF) {
+    return 0;
+  }
+  if (zeichen > 0xFFFF) {
+    Tippen(zeile, WM_CHAR, 0xD800 + ((zeichen - 0x10000) >> 10), l);
+    Tippen(zeile, WM_CHAR, 0xDC00 + (zeichen & 0x3FF), l);
+  } else {
+    Tippen(zeile, WM_CHAR, zeichen, l);
+  }
+  return 0;
+}
+
+// The edit would paste past a lone carriage return or cut a character in half at its
+// limit; it takes what Form1 says a field takes of pasted text, and nothing if the
+// clipboard holds no text.
+LRESULT Fenster::Einfügen(std::size_t zeile) {
+  const HWND element = elemente_[zeile];
+  std::u16string ablage;
+  if (!OpenClipboard(element)) {
+    return 0;
+  }
+  const HANDLE daten = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = daten != nullptr ? static_cast<const wchar_t*>(GlobalLock(daten)) : nullptr;
+  if (text != nullptr) {
+    ablage = Schmal(text);
+    GlobalUnlock(daten);
+  }
+  CloseClipboard();
+  if (text == nullptr) {
+    return 0;
+  }
+  DWORD anfang = 0, ende = 0;
+  SendMessageW(element, EM_GETSEL, reinterpret_cast<WPARAM>(&anfang),
+               reinterpret_cast<LPARAM>(&ende));
+  const auto grenze = static_cast<std::size_t>(SendMessageW(element, EM_GETLIMITTEXT, 0, 0));
+  const std::size_t übrig =
+      static_cast<std::size_t>(GetWindowTextLengthW(element)) - (ende - anfang);
+  const std::u16string_view neu = Form1::Einfügbar(ablage, grenze > übrig ? grenze - übrig : 0);
+  if (neu.empty() && anfang == ende) {
+    return 0;  // nothing replaced, nothing inserted: no change
+  }
+  const std::wstring breit = Breit(neu);
+  SendMessageW(element, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(breit.c_str()));
+  return 0;
 }
 
 LRESULT CALLBACK Fenster::Eingabeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
                                           UINT_PTR zeile, DWORD_PTR selbst) {
+  auto* fenster = reinterpret_cast<Fenster*>(selbst);
   switch (nachricht) {
     case WM_CHAR:
-      if (!reinterpret_cast<Fenster*>(selbst)->Tippen(zeile, w)) {
-        return 0;
-      }
-      break;
+    // Wine turns an input method's character into WM_CHAR before the edit sees it; an edit
+    // that took it as it is would let it past the filter.
+    case WM_IME_CHAR:
+      return fenster->Tippen(zeile, nachricht, w, l);
+    case WM_UNICHAR:
+      return fenster->UnicodeTippen(zeile, w, l);
+    case WM_PASTE:
+      return fenster->Einfügen(zeile);
     case WM_NCDESTROY:
       RemoveWindowSubclass(feld, &Fenster::Eingabeprozedur, zeile);
       break;

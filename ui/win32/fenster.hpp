@@ -80,8 +80,10 @@ class Fenster final : public FensterPort {
   LRESULT DpiGeändert(WPARAM w, LPARAM l);
   LRESULT Zerstört();
   LRESULT EndgültigZerstört(WPARAM w, LPARAM l);
-  // Whether an input field takes a typed character; see Eingabeprozedur.
-  bool Tippen(std::size_t zeile, WPARAM& zeichen);
+  // What an input field's subclass hands on: typed characters and pastes.
+  LRESULT Tippen(std::size_t zeile, UINT nachricht, WPARAM zeichen, LPARAM l);
+  LRESULT UnicodeTippen(std::size_t zeile, WPARAM zeichen, LPARAM l);
+  LRESULT Einfügen(std::size_t zeile);
 
   // anordnung.cpp
   void ElementeErstellen();

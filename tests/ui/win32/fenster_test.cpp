@@ -32,6 +32,10 @@ std::wstring Breit(std::u16string_view text) {
   return {text.begin(), text.end()};
 }
 
+std::u16string Schmal(std::wstring_view text) {
+  return {text.begin(), text.end()};
+}
+
 std::wstring Zwischenablage() {
   OpenClipboard(nullptr);  // failing, it leaves no data to read
   const HANDLE daten = GetClipboardData(CF_UNICODETEXT);
@@ -95,47 +99,124 @@ class FensterTest : public ::testing::Test {
   Meldungen meldungen_;
 };
 
-// Keys typed, then perhaps one message to a field with one character selected. An edit pastes
-// on Ctrl+V's character. Wine reports EN_CHANGE for a fifth digit that the maximum length
+// Keys typed, then perhaps one message to a field with a selection. An edit pastes on
+// Ctrl+V's character. Wine reports EN_CHANGE for a fifth digit that the maximum length
 // refuses: passed on as a change, the full field would pull the focus on. A digit typed over
 // itself is a change. Delete types no character, so only the edit's notification reports it.
+// Every message that brings a character passes the key filter; a paste takes what Form1
+// says a field takes.
 TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
   constexpr Feld bkz = txtBehördenKennZahl;
   struct Fall {
     const char* name;
-    std::wstring getippt;
-    Feld feld;
-    int zeichen;  // selected
-    UINT nachricht;
-    WPARAM w;
-    std::wstring erwartet;
-    Feld fokus;
+    std::wstring getippt{};
+    UINT nachricht = 0;
+    WPARAM w = 0;
+    Feld feld = bkz;
+    std::pair<int, int> auswahl{};
+    std::wstring ablage = L"1234567";
+    std::wstring erwartet{};
+    Feld fokus = bkz;
   };
   for (const Fall& fall : {
-           Fall{"whole number", Eingabe, txtAblauf, 0, 0, 0, Vollständig, txtAblauf},
-           Fall{"Ctrl+V typed", L"\x16", txtSeriennr, 0, 0, 0, L"|||D||||||", bkz},
-           Fall{"fifth digit refused", L"1234", bkz, 4, WM_CHAR, L'5', L"1234|||D||||||", bkz},
-           Fall{"Backspace before the first digit", L"1234", bkz, 0, WM_CHAR, L'\b',
-                L"1234|||D||||||", bkz},
-           Fall{"digit over itself", L"1234", bkz, 0, WM_CHAR, L'1', L"1234|||D||||||",
-                txtSeriennr},
-           Fall{"paste cut short", L"", txtSeriennr, 0, WM_PASTE, 0, L"|12345||D||||||", txtGeburt},
-           Fall{"Delete", Eingabe, txtGeburt, 0, WM_KEYDOWN, VK_DELETE,
-                L"1234|56789|7|D|20727||101231|2|6|", txtGeburt},
+           Fall{.name = "whole number",
+          .getippt = Eingabe,
+          .erwartet = Vollständig,
+          .fokus = txtAblauf},
+           Fall{
+               .name = "Ctrl+V typed", .getippt = L"\x16", .erwartet = L"|||D||||||", .fokus = bkz},
+           Fall{.name = "digits of other scripts",
+           .getippt = L"\x0663\x06F3\x0969\xFF13\x0E53",
+           .erwartet = L"|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "fifth digit refused",
+           .getippt = L"1234",
+           .nachricht = WM_CHAR,
+           .w = L'5',
+           .auswahl = {4, 4},
+           .erwartet = L"1234|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "Backspace before the first digit",
+           .getippt = L"1234",
+           .nachricht = WM_CHAR,
+           .w = L'\b',
+           .erwartet = L"1234|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "digit over itself",
+           .getippt = L"1234",
+           .nachricht = WM_CHAR,
+           .w = L'1',
+           .auswahl = {0, 1},
+           .erwartet = L"1234|||D||||||",
+           .fokus = txtSeriennr},
+           Fall{.name = "WM_UNICHAR, Arabic-Indic three",
+           .nachricht = WM_UNICHAR,
+           .w = 0x0663,
+           .erwartet = L"|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "WM_UNICHAR, beyond 16 bits",
+           .nachricht = WM_UNICHAR,
+           .w = 0x1D7D1,
+           .erwartet = L"|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "WM_UNICHAR, a digit",
+           .nachricht = WM_UNICHAR,
+           .w = L'5',
+           .erwartet = L"5|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "WM_IME_CHAR, a letter",
+           .nachricht = WM_IME_CHAR,
+           .w = L'a',
+           .erwartet = L"|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "paste cut short",
+           .nachricht = WM_PASTE,
+           .feld = txtSeriennr,
+           .erwartet = L"|12345||D||||||",
+           .fokus = txtGeburt},
+           Fall{.name = "paste up to the line break",
+           .nachricht = WM_PASTE,
+           .ablage = L"12\r\n34",
+           .erwartet = L"12|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "paste up to a lone carriage return",
+           .nachricht = WM_PASTE,
+           .ablage = L"12\r34",
+           .erwartet = L"12|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "paste, no half of a pair",
+           .nachricht = WM_PASTE,
+           .ablage = L"123\xD83D\xDE00",
+           .erwartet = L"123|||D||||||",
+           .fokus = bkz},
+           Fall{.name = "paste, a whole pair",
+           .nachricht = WM_PASTE,
+           .ablage = L"12\xD83D\xDE00",
+           .erwartet = L"12\xD83D\xDE00|||D||||||",
+           .fokus = txtSeriennr},
+           Fall{.name = "Delete",
+           .getippt = Eingabe,
+           .nachricht = WM_KEYDOWN,
+           .w = VK_DELETE,
+           .feld = txtGeburt,
+           .auswahl = {0, 0},
+           .erwartet = L"1234|56789|7|D|20727||101231|2|6|",
+           .fokus = txtGeburt},
        }) {
     SCOPED_TRACE(fall.name);
     Neu();
-    ASSERT_TRUE(fenster_->InZwischenablageLegen(u"1234567"));
+    ASSERT_TRUE(fenster_->InZwischenablageLegen(Schmal(fall.ablage)));
     Tippen(fall.getippt);
     if (fall.nachricht != 0) {
       SetFocus(F(fall.feld));
-      const int bis = fall.nachricht == WM_CHAR && fall.w == L'\b' ? 0 : fall.zeichen + 1;
-      SendMessageW(F(fall.feld), EM_SETSEL, static_cast<WPARAM>(fall.zeichen), bis);
+      SendMessageW(F(fall.feld), EM_SETSEL, static_cast<WPARAM>(fall.auswahl.first),
+                   fall.auswahl.second);
       Senden(F(fall.feld), fall.nachricht, fall.w);
     }
     EXPECT_EQ(Texte(), fall.erwartet);
     EXPECT_EQ(GetFocus(), F(fall.fokus));
   }
+  EXPECT_EQ(SendMessageW(F(bkz), WM_UNICHAR, UNICODE_NOCHAR, 0), TRUE);
 }
 
 // Each copy button reaches its own command, and the clipboard hands out what Form1 put
@@ -189,6 +270,13 @@ TEST_F(FensterTest, AnordnungUndTabFolge) {
               (std::array<long, 4>{soll.x, soll.y, ganz ? soll.breite : 0, ganz ? soll.höhe : 0}))
         << ObjektName(s);
   }
+  // A DPI no screen has, sent by another program, changes nothing.
+  RECT vorher, nachher, vorschlag{0, 0, 10, 10};
+  GetWindowRect(F(txtSeriennr), &vorher);
+  SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, 0,
+               reinterpret_cast<LPARAM>(&vorschlag));
+  GetWindowRect(F(txtSeriennr), &nachher);
+  EXPECT_TRUE(EqualRect(&vorher, &nachher));
   // The focus starts in the authority code, the last stop of the cycle.
   for (const Steuerelement& s : Steuerelemente) {
     if (IstTabstopp(s)) {
