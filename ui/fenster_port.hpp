@@ -25,9 +25,11 @@ enum class Meldungsart {
 //
 // Key filter. Every typed character reaches Form1::KeyPress(feld, code) before the field
 // sees it, and a code set to 0 never reaches the field. The code is the character that
-// the field would insert: digits give 48-57, whatever key or keypad typed them; Backspace
-// 8, Return/Enter 13, Escape 27; Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are
-// cancelled like any other non-digit and do nothing in an input field). Each character of
+// the field would insert: digits give 48-57, whatever key or keypad typed them, and the
+// digits of other scripts their own codes; Backspace 8, Return/Enter 13, Escape 27;
+// Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are cancelled like any other
+// non-digit and do nothing in an input field). Any other key held with Ctrl or Alt types
+// no digit, as on Windows, and the field takes nothing from it. Each character of
 // an input-method commit, and of a character sent by another program, goes through the
 // filter as well. Tab, Shift+Tab, Delete, the arrows, Home, End and the function keys
 // type no character and pass unfiltered. Paste through the context menu, Shift+Insert,

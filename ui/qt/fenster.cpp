@@ -269,12 +269,15 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // Returns true when the key is swallowed.
 bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
-  const std::optional<std::int16_t> code = Zeichencode(taste.key(), taste.modifiers());
+  const std::optional<std::int16_t> code =
+      Zeichencode(taste.key(), taste.modifiers(), taste.text());
   if (!code) {
     return false;
   }
   std::int16_t KeyAscii = *code;
-  form_.KeyPress(feld, KeyAscii);
+  if (KeyAscii != 0) {
+    form_.KeyPress(feld, KeyAscii);
+  }
   return KeyAscii == 0;
 }
 
