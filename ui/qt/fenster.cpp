@@ -32,8 +32,10 @@ namespace {
 // scales them itself.
 constexpr int LogischeDpi = 96;
 
+// QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte-order mark, drop it
+// and byte-swap the rest; a field may hold either, and they must stay as they are.
 QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
 }
 
 QRect Rechteck(const PixelRechteck& p) {

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -131,6 +133,19 @@ TEST_F(FensterTest, NurZiffernAusDemText) {
     QTest::sendKeyEvent(QTest::Click, seriennr, fall.taste, fall.text, fall.mod);
     EXPECT_EQ(bkz->text(), fall.soll);
     EXPECT_EQ(seriennr->text(), u"56789"_s);
+  }
+}
+
+// Qt must not take a leading U+FEFF or U+FFFE for a byte-order mark on the way out.
+TEST_F(FensterTest, ZwischenablageBekommtDieZeichenWieSieSind) {
+  for (const QString& text : {u"\uFFFE12"_s, u"\uFEFF12"_s}) {
+    SCOPED_TRACE(QString::number(text[0].unicode(), 16).toStdString());
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(Element(u"txtBehördenKennZahl"_s), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::mouseClick(Element<QPushButton>(u"cb_ZA_0"_s), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(u"text/plain"_s), text.toUtf8());
+    f_.SetzeText(Feld::txtBehördenKennZahl, u"");
   }
 }
 
