@@ -83,9 +83,9 @@ QLabel* NeueBeschriftung(const Steuerelement& s, QWidget* fenster) {
 
 QPushButton* NeuerKnopf(const Steuerelement& s, QWidget* fenster) {
   auto* knopf = new QPushButton(Q(s.text), fenster);
-  // Return in a field must not press a button behind the user's back.
-  knopf->setAutoDefault(false);
-  knopf->setDefault(false);
+  // Return and Enter press the focused button, as in a Windows dialog. Outside a QDialog no
+  // button is the default, so Return in a field presses none behind the user's back.
+  knopf->setAutoDefault(true);
   // macOS leaves buttons out of the Tab cycle unless told otherwise.
   knopf->setFocusPolicy(Qt::StrongFocus);
   return knopf;

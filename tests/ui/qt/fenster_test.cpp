@@ -149,6 +149,31 @@ TEST_F(FensterTest, ZwischenablageBekommtDieZeichenWieSieSind) {
   }
 }
 
+// As in a Windows dialog, Return and Enter press the focused button as Space does.
+TEST_F(FensterTest, ReturnDrücktDenKnopfMitFokus) {
+  const struct {
+    const char* name;
+    Qt::Key taste;
+    Qt::KeyboardModifiers mod;
+    int klicks;
+  } fälle[] = {
+      {"Leertaste", Qt::Key_Space, {}, 1},
+      {"Return", Qt::Key_Return, {}, 1},
+      {"Enter", Qt::Key_Enter, Qt::KeypadModifier, 1},
+      {"Escape", Qt::Key_Escape, {}, 0},
+  };
+  auto* knopf = Element<QPushButton>(u"cb_löschen"_s);
+  int klicks = 0;
+  QObject::connect(knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
+  for (const auto& fall : fälle) {
+    SCOPED_TRACE(fall.name);
+    klicks = 0;
+    knopf->setFocus();
+    QTest::keyClick(knopf, fall.taste, fall.mod);
+    EXPECT_EQ(klicks, fall.klicks);
+  }
+}
+
 TEST_F(FensterTest, TabLäuftDenKreis) {
   QStringList soll, reihe;
   for (const Steuerelement& s : Steuerelemente) {
