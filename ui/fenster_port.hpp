@@ -33,8 +33,9 @@ enum class Meldungsart {
 // an input-method commit, and of a character sent by another program, goes through the
 // filter as well. Tab, Shift+Tab, Delete, the arrows, Home, End and the function keys
 // type no character and pass unfiltered. Paste through the context menu, Shift+Insert,
-// the middle mouse button, or drag and drop is not filtered; the field's maximum length
-// cuts it.
+// the middle mouse button, or drag and drop is not filtered: the field takes what
+// Form1::Einfügbar leaves of it, up to the first line break or NUL and cut to its maximum
+// length without half a surrogate pair, as one change.
 //
 // Activation. The front end calls Form1::Aktiviert when the window is first shown (also
 // when no window manager activates it) and whenever the window system reports it as

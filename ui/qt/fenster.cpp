@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
@@ -9,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -36,6 +39,10 @@ constexpr int LogischeDpi = 96;
 // and byte-swap the rest; a field may hold either, and they must stay as they are.
 QString Q(std::u16string_view text) {
   return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+std::u16string_view U(QStringView text) {
+  return {text.utf16(), static_cast<std::size_t>(text.size())};
 }
 
 QRect Rechteck(const PixelRechteck& p) {
@@ -258,12 +265,18 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (!feld) {
     return QWidget::eventFilter(objekt, ereignis);
   }
+  QLineEdit& feldWidget = *felder_[FeldIndex(*feld)];
   switch (ereignis->type()) {
     case QEvent::KeyPress:
       return Tastendruck(*feld, *static_cast<QKeyEvent*>(ereignis));
     case QEvent::InputMethod:
-      return Eingabemethode(*feld, *felder_[FeldIndex(*feld)],
-                            *static_cast<QInputMethodEvent*>(ereignis));
+      return Eingabemethode(*feld, feldWidget, *static_cast<QInputMethodEvent*>(ereignis));
+    case QEvent::MouseButtonRelease:
+      return Mittelklick(feldWidget, *static_cast<QMouseEvent*>(ereignis));
+    case QEvent::Drop:
+      return Ablegen(feldWidget, *static_cast<QDropEvent*>(ereignis));
+    case QEvent::ContextMenu:
+      return Kontextmenü(feldWidget, *static_cast<QContextMenuEvent*>(ereignis));
     default:
       return false;
   }
@@ -274,6 +287,11 @@ bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
   const std::optional<std::int16_t> code =
       Zeichencode(taste.key(), taste.modifiers(), taste.text());
   if (!code) {
+    // Shift+Insert pastes past the filter, but cut as every paste is. Ctrl+V has a code.
+    if (taste.matches(QKeySequence::Paste)) {
+      Einfügen(*felder_[FeldIndex(feld)], QGuiApplication::clipboard()->text());
+      return true;
+    }
     return false;
   }
   std::int16_t KeyAscii = *code;
@@ -281,6 +299,71 @@ bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
     form_.KeyPress(feld, KeyAscii);
   }
   return KeyAscii == 0;
+}
+
+// Qt's field would take pasted text whole, line breaks and NULs included, and cut it to
+// the maximum length anywhere, even within a surrogate pair.
+void Fenster::Einfügen(QLineEdit& feld, const QString& text) {
+  const auto platz =
+      static_cast<std::size_t>(feld.maxLength() - feld.text().size() + feld.selectedText().size());
+  const std::u16string_view teil = Form1::Einfügbar(U(text), platz);
+  // Nothing taken and nothing replaced is no edit, and must raise no change event.
+  if (!teil.empty() || feld.hasSelectedText()) {
+    feld.insert(Q(teil));
+  }
+}
+
+// On X11 the middle button pastes the primary selection where it was pressed.
+bool Fenster::Mittelklick(QLineEdit& feld, const QMouseEvent& maus) {
+  if (maus.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) {
+    return false;
+  }
+  feld.deselect();
+  Einfügen(feld, QGuiApplication::clipboard()->text(QClipboard::Selection));
+  return true;
+}
+
+// The field drops at the pointer, with no selection, so the room is what the text leaves.
+// It gets the dropped text as a paste would take it; with nothing left, the drag leaves.
+bool Fenster::Ablegen(QLineEdit& feld, QDropEvent& ablage) {
+  if (!ablage.mimeData()->hasText()) {
+    return false;
+  }
+  const auto platz = static_cast<std::size_t>(feld.maxLength() - feld.text().size());
+  const QString teil = Q(Form1::Einfügbar(U(ablage.mimeData()->text()), platz));
+  weiterreichen_ = true;
+  if (teil.isEmpty()) {
+    QDragLeaveEvent verlassen;
+    QCoreApplication::sendEvent(&feld, &verlassen);
+    ablage.ignore();
+  } else {
+    QMimeData gekürzt;
+    gekürzt.setText(teil);
+    QDropEvent ersatz(ablage.position(), ablage.possibleActions(), &gekürzt, ablage.buttons(),
+                      ablage.modifiers());
+    QCoreApplication::sendEvent(&feld, &ersatz);
+    ablage.setDropAction(ersatz.dropAction());
+    ablage.setAccepted(ersatz.isAccepted());
+  }
+  weiterreichen_ = false;
+  return true;
+}
+
+// The field's own menu, whose Paste takes the text as every paste does. Qt names that
+// action only from 6.5 on; before, its text tells it, translated as the field does.
+bool Fenster::Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis) {
+  QMenu* menü = feld.createStandardContextMenu();
+  for (QAction* aktion : menü->actions()) {
+    if (aktion->objectName() == u"edit-paste" ||
+        aktion->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
+      disconnect(aktion, &QAction::triggered, &feld, nullptr);
+      connect(aktion, &QAction::triggered, &feld,
+              [this, &feld] { Einfügen(feld, QGuiApplication::clipboard()->text()); });
+    }
+  }
+  menü->setAttribute(Qt::WA_DeleteOnClose);
+  menü->popup(ereignis.globalPos());
+  return true;
 }
 
 // An input method may commit several characters at once; each goes through the filter

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "fenster.hpp"
 #include "nummer.hpp"
@@ -133,6 +136,69 @@ TEST_F(FensterTest, NurZiffernAusDemText) {
     QTest::sendKeyEvent(QTest::Click, seriennr, fall.taste, fall.text, fall.mod);
     EXPECT_EQ(bkz->text(), fall.soll);
     EXPECT_EQ(seriennr->text(), u"56789"_s);
+  }
+}
+
+// Pasted, dropped or middle-clicked text: up to the first line break or NUL, cut to the
+// room without half a character, and one change event, none when nothing was taken.
+// (The middle button pastes only where there is a selection clipboard, not here.)
+TEST_F(FensterTest, EinfügenNimmtEineZeileOhneHalbesZeichen) {
+  auto* bkz = Element(u"txtBehördenKennZahl"_s);
+  const auto überMenü = [bkz] {
+    QContextMenuEvent menü(QContextMenuEvent::Keyboard, {2, 2}, bkz->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(bkz, &menü);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    for (QAction* aktion : popup->actions()) {
+      if (aktion->text().startsWith(u"&Paste"_s)) {
+        aktion->trigger();
+      }
+    }
+    popup->close();
+  };
+  const std::pair<const char*, std::function<void(const QString&)>> wege[] = {
+      {"Umschalt+Einfg",
+       [bkz](const QString&) { QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"Kontextmenü", [&](const QString&) { überMenü(); }},
+      {"Ablegen",
+       [bkz](const QString& text) {
+         QMimeData daten;
+         daten.setText(text);
+         const QPoint stelle(bkz->width() - 2, 5);
+         QDragEnterEvent ziehen(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+         QApplication::sendEvent(bkz, &ziehen);
+         QDropEvent ablage(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+         QApplication::sendEvent(bkz, &ablage);
+       }},
+  };
+  const struct {
+    const char* name;
+    QString text, soll;
+    qsizetype änderungen;
+  } fälle[] = {
+      {"Zeilenvorschub", u"12\n34"_s, u"12"_s, 1},
+      {"Wagenrücklauf", u"1\r\n234"_s, u"1"_s, 1},
+      {"NUL",
+       Q(std::u16string_view(u"12\0"
+                             "34",
+                             5)),
+       u"12"_s, 1},
+      {"halbes Ersatzpaar", u"123\U0001F600"_s, u"123"_s, 1},
+      {"ganzes Ersatzpaar", u"12\U0001F600"_s, u"12\U0001F600"_s, 1},
+      {"nichts vor dem Umbruch", u"\n12"_s, u""_s, 0},
+  };
+  QList<Feld> änderungen;
+  f_.BeobachteÄnderungen([&](Feld feld) { änderungen << feld; });
+  for (const auto& [weg, einfügen] : wege) {
+    for (const auto& fall : fälle) {
+      SCOPED_TRACE(std::string(weg) + ", " + fall.name);
+      f_.SetzeText(Feld::txtBehördenKennZahl, u"");
+      änderungen.clear();
+      QGuiApplication::clipboard()->setText(fall.text);
+      einfügen(fall.text);
+      EXPECT_EQ(bkz->text(), fall.soll);
+      EXPECT_EQ(änderungen.count(Feld::txtBehördenKennZahl), fall.änderungen);
+    }
   }
 }
 
