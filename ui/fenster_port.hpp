@@ -51,7 +51,8 @@ class FensterPort : public FeldAnsicht {
   void SetzeText(Feld feld, const std::u16string& text) override = 0;
 
   // Puts the input focus into a control that can take it; in an inactive window, the
-  // control that will have it once the window is active again.
+  // control that will have it once the window is active again. A field gets back the
+  // selection it had when it lost the focus, so that typing replaces it, as on Windows.
   virtual void SetzeFokus(const Steuerelement& element) = 0;
   void SetzeFokus(Feld feld) { SetzeFokus(ZeileVon(feld)); }
 

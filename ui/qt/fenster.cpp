@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <utility>
 
 #include "steuerelemente.hpp"
 #include "zeichencode.hpp"
@@ -123,6 +124,10 @@ Fenster::Fenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
 // The controls go first, while the window they report to is still whole.
 Fenster::~Fenster() {
   disconnect(qApp, nullptr, this, nullptr);
+  // A field that goes with the focus loses it on the way, no longer a QLineEdit.
+  for (QLineEdit* feld : felder_) {
+    feld->removeEventFilter(this);
+  }
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -248,6 +253,7 @@ void Fenster::ZeigeMeldung(const std::u16string& text, const std::u16string& tit
 }
 
 void Fenster::Geändert(Feld feld) {
+  auswahl_[FeldIndex(feld)].reset();  // it belonged to the text before
   if (!IstEingabefeld(feld)) {
     return;
   }
@@ -277,6 +283,12 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
       return Ablegen(feldWidget, *static_cast<QDropEvent*>(ereignis));
     case QEvent::ContextMenu:
       return Kontextmenü(feldWidget, *static_cast<QContextMenuEvent*>(ereignis));
+    case QEvent::FocusOut:
+      AuswahlMerken(*feld, feldWidget, static_cast<QFocusEvent*>(ereignis)->reason());
+      return false;
+    case QEvent::FocusIn:
+      AuswahlZurück(*feld, feldWidget, static_cast<QFocusEvent*>(ereignis)->reason());
+      return false;
     default:
       return false;
   }
@@ -364,6 +376,29 @@ bool Fenster::Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis) {
   menü->setAttribute(Qt::WA_DeleteOnClose);
   menü->popup(ereignis.globalPos());
   return true;
+}
+
+// Qt drops a field's selection when another control takes the focus; a Windows edit keeps
+// it, hidden, and has it back when it gets the focus again.
+void Fenster::AuswahlMerken(Feld feld, const QLineEdit& w, Qt::FocusReason grund) {
+  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason ||
+      !w.hasSelectedText()) {
+    return;  // Qt keeps it itself
+  }
+  const int anfang = w.selectionStart();
+  const int ende = anfang + static_cast<int>(w.selectedText().size());
+  const int marke = w.cursorPosition();
+  auswahl_[FeldIndex(feld)] = Auswahl{marke == anfang ? ende : anfang, marke};
+}
+
+// Tab and a mnemonic select the whole text instead, as the dialog manager does on Windows;
+// a click then places the caret itself.
+void Fenster::AuswahlZurück(Feld feld, QLineEdit& w, Qt::FocusReason grund) {
+  const std::optional<Auswahl> auswahl = std::exchange(auswahl_[FeldIndex(feld)], std::nullopt);
+  if (auswahl && grund != Qt::TabFocusReason && grund != Qt::BacktabFocusReason &&
+      grund != Qt::ShortcutFocusReason) {
+    w.setSelection(auswahl->anker, auswahl->marke - auswahl->anker);
+  }
 }
 
 // An input method may commit several characters at once; each goes through the filter

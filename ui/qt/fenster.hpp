@@ -60,6 +60,8 @@ class Fenster final : public QWidget, public FensterPort {
   bool Mittelklick(QLineEdit& feld, const QMouseEvent& maus);
   bool Ablegen(QLineEdit& feld, QDropEvent& ablage);
   bool Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis);
+  void AuswahlMerken(Feld feld, const QLineEdit& w, Qt::FocusReason grund);
+  void AuswahlZurück(Feld feld, QLineEdit& w, Qt::FocusReason grund);
   std::optional<Feld> EingabefeldZu(const QObject* objekt) const;
   const Steuerelement* ElementVon(const QWidget* widget) const;
 
@@ -67,6 +69,11 @@ class Fenster final : public QWidget, public FensterPort {
   std::array<QWidget*, Steuerelemente.size()> elemente_{};
   std::array<QLineEdit*, AnzahlFelder> felder_{};
   bool weiterreichen_ = false;  // an event the filter has already seen, on to the field
+  // The selection of a field that lost the focus, as anchor and caret.
+  struct Auswahl {
+    int anker, marke;
+  };
+  std::array<std::optional<Auswahl>, AnzahlFelder> auswahl_{};
   Zwischenablage zwischenablage_;
   Änderungsbeobachter beobachter_;
 };

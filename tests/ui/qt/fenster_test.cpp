@@ -240,6 +240,62 @@ TEST_F(FensterTest, ReturnDrücktDenKnopfMitFokus) {
   }
 }
 
+// A field keeps its selection while another control has the focus, and has it back when
+// the program gives it the focus; Tab selects all and a click places the caret, as before.
+TEST(Auswahl, BleibtBisDasProgrammDenFokusZurückgibt) {
+  const auto klickAnsEnde = [](QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 4, w->height() / 2));
+  };
+  const struct {
+    const char* name;
+    std::function<void(Fenster&)> wegUndZurück;
+    QString soll;
+  } fälle[] = {
+      {"Klick weg, Programm zurück",
+       [&](Fenster& f) {
+         auto* bkz = f.findChild<QWidget*>(u"txtBehördenKennZahl"_s);
+         klickAnsEnde(bkz);
+         QTest::keyClick(bkz, Qt::Key_Left, Qt::ShiftModifier);
+         QTest::keyClick(bkz, Qt::Key_9);  // the authority code is full again
+       },
+       u"57"_s},
+      {"Tab weg, Programm zurück",
+       [&](Fenster& f) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         auto* bkz = f.findChild<QWidget*>(u"txtBehördenKennZahl"_s);
+         klickAnsEnde(bkz);
+         QTest::keyClick(bkz, Qt::Key_Left, Qt::ShiftModifier);
+         QTest::keyClick(bkz, Qt::Key_9);
+       },
+       u"57"_s},
+      {"Tab weg, Umschalt+Tab zurück",
+       [](Fenster&) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+       },
+       u"7"_s},
+      {"Tab weg, Klick zurück",
+       [](Fenster& f) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         QTest::mouseClick(f.findChild<QWidget*>(u"txtSeriennr"_s), Qt::LeftButton, {},
+                           QPoint(3, 5));
+       },
+       u"756"_s},
+  };
+  for (const auto& fall : fälle) {
+    SCOPED_TRACE(fall.name);
+    Fenster f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClicks(QApplication::focusWidget(), u"1234"_s);
+    QTest::keyClicks(QApplication::focusWidget(), u"56"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ShiftModifier);  // the 6
+    fall.wegUndZurück(f);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+    EXPECT_EQ(f.Text(Feld::txtSeriennr), fall.soll.toStdU16String());
+  }
+}
+
 TEST_F(FensterTest, TabLäuftDenKreis) {
   QStringList soll, reihe;
   for (const Steuerelement& s : Steuerelemente) {
