@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -293,6 +294,25 @@ TEST(Auswahl, BleibtBisDasProgrammDenFokusZurückgibt) {
     fall.wegUndZurück(f);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
     EXPECT_EQ(f.Text(Feld::txtSeriennr), fall.soll.toStdU16String());
+  }
+}
+
+// Every label shows its caption whole, clear of its neighbours, also in a larger font.
+TEST(Beschriftungen, PassenAuchBei11Punkt) {
+  const QFont vorher = QApplication::font();
+  QFont groß = vorher;
+  groß.setPointSizeF(11);
+  QApplication::setFont(groß);
+  Fenster f;
+  QApplication::setFont(vorher);
+  for (auto* label : f.findChildren<QLabel*>()) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    EXPECT_EQ(label->size(), label->size().expandedTo(label->sizeHint()));
+    EXPECT_TRUE(f.rect().contains(label->geometry()));
+    for (auto* v : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_FALSE(v != label && v->geometry().intersects(label->geometry()))
+          << v->objectName().toStdString();
+    }
   }
 }
 
