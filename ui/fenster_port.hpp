@@ -25,14 +25,17 @@ enum class Meldungsart {
 //
 // Key filter. Every typed character reaches Form1::KeyPress(feld, code) before the field
 // sees it, and a code set to 0 never reaches the field. The code is the character that
-// the field would insert: digits give 48-57, whatever key or keypad typed them; Backspace
-// 8, Return/Enter 13, Escape 27; Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are
-// cancelled like any other non-digit and do nothing in an input field). Each character of
+// the field would insert: digits give 48-57, whatever key or keypad typed them, and the
+// digits of other scripts their own codes; Backspace 8, Return/Enter 13, Escape 27;
+// Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are cancelled like any other
+// non-digit and do nothing in an input field). Any other key held with Ctrl or Alt types
+// no digit, as on Windows, and the field takes nothing from it. Each character of
 // an input-method commit, and of a character sent by another program, goes through the
 // filter as well. Tab, Shift+Tab, Delete, the arrows, Home, End and the function keys
 // type no character and pass unfiltered. Paste through the context menu, Shift+Insert,
-// the middle mouse button, or drag and drop is not filtered; the field's maximum length
-// cuts it.
+// the middle mouse button, or drag and drop is not filtered: the field takes what
+// Form1::Einfügbar leaves of it, up to the first line break or NUL and cut to its maximum
+// length without half a surrogate pair, as one change.
 //
 // Activation. The front end calls Form1::Aktiviert when the window is first shown (also
 // when no window manager activates it) and whenever the window system reports it as
@@ -48,7 +51,8 @@ class FensterPort : public FeldAnsicht {
   void SetzeText(Feld feld, const std::u16string& text) override = 0;
 
   // Puts the input focus into a control that can take it; in an inactive window, the
-  // control that will have it once the window is active again.
+  // control that will have it once the window is active again. A field gets back the
+  // selection it had when it lost the focus, so that typing replaces it, as on Windows.
   virtual void SetzeFokus(const Steuerelement& element) = 0;
   void SetzeFokus(Feld feld) { SetzeFokus(ZeileVon(feld)); }
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
@@ -9,12 +11,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <utility>
 
 #include "steuerelemente.hpp"
 #include "zeichencode.hpp"
@@ -32,8 +36,14 @@ namespace {
 // scales them itself.
 constexpr int LogischeDpi = 96;
 
+// QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte-order mark, drop it
+// and byte-swap the rest; a field may hold either, and they must stay as they are.
 QString Q(std::u16string_view text) {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
+}
+
+std::u16string_view U(QStringView text) {
+  return {text.utf16(), static_cast<std::size_t>(text.size())};
 }
 
 QRect Rechteck(const PixelRechteck& p) {
@@ -81,9 +91,9 @@ QLabel* NeueBeschriftung(const Steuerelement& s, QWidget* fenster) {
 
 QPushButton* NeuerKnopf(const Steuerelement& s, QWidget* fenster) {
   auto* knopf = new QPushButton(Q(s.text), fenster);
-  // Return in a field must not press a button behind the user's back.
-  knopf->setAutoDefault(false);
-  knopf->setDefault(false);
+  // Return and Enter press the focused button, as in a Windows dialog. Outside a QDialog no
+  // button is the default, so Return in a field presses none behind the user's back.
+  knopf->setAutoDefault(true);
   // macOS leaves buttons out of the Tab cycle unless told otherwise.
   knopf->setFocusPolicy(Qt::StrongFocus);
   return knopf;
@@ -114,6 +124,10 @@ Fenster::Fenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
 // The controls go first, while the window they report to is still whole.
 Fenster::~Fenster() {
   disconnect(qApp, nullptr, this, nullptr);
+  // A field that goes with the focus loses it on the way, no longer a QLineEdit.
+  for (QLineEdit* feld : felder_) {
+    feld->removeEventFilter(this);
+  }
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
@@ -239,6 +253,7 @@ void Fenster::ZeigeMeldung(const std::u16string& text, const std::u16string& tit
 }
 
 void Fenster::Geändert(Feld feld) {
+  auswahl_[FeldIndex(feld)].reset();  // it belonged to the text before
   if (!IstEingabefeld(feld)) {
     return;
   }
@@ -256,12 +271,24 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (!feld) {
     return QWidget::eventFilter(objekt, ereignis);
   }
+  QLineEdit& feldWidget = *felder_[FeldIndex(*feld)];
   switch (ereignis->type()) {
     case QEvent::KeyPress:
       return Tastendruck(*feld, *static_cast<QKeyEvent*>(ereignis));
     case QEvent::InputMethod:
-      return Eingabemethode(*feld, *felder_[FeldIndex(*feld)],
-                            *static_cast<QInputMethodEvent*>(ereignis));
+      return Eingabemethode(*feld, feldWidget, *static_cast<QInputMethodEvent*>(ereignis));
+    case QEvent::MouseButtonRelease:
+      return Mittelklick(feldWidget, *static_cast<QMouseEvent*>(ereignis));
+    case QEvent::Drop:
+      return Ablegen(feldWidget, *static_cast<QDropEvent*>(ereignis));
+    case QEvent::ContextMenu:
+      return Kontextmenü(feldWidget, *static_cast<QContextMenuEvent*>(ereignis));
+    case QEvent::FocusOut:
+      AuswahlMerken(*feld, feldWidget, static_cast<QFocusEvent*>(ereignis)->reason());
+      return false;
+    case QEvent::FocusIn:
+      AuswahlZurück(*feld, feldWidget, static_cast<QFocusEvent*>(ereignis)->reason());
+      return false;
     default:
       return false;
   }
@@ -269,13 +296,109 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // Returns true when the key is swallowed.
 bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
-  const std::optional<std::int16_t> code = Zeichencode(taste.key(), taste.modifiers());
+  const std::optional<std::int16_t> code =
+      Zeichencode(taste.key(), taste.modifiers(), taste.text());
   if (!code) {
+    // Shift+Insert pastes past the filter, but cut as every paste is. Ctrl+V has a code.
+    if (taste.matches(QKeySequence::Paste)) {
+      Einfügen(*felder_[FeldIndex(feld)], QGuiApplication::clipboard()->text());
+      return true;
+    }
     return false;
   }
   std::int16_t KeyAscii = *code;
-  form_.KeyPress(feld, KeyAscii);
+  if (KeyAscii != 0) {
+    form_.KeyPress(feld, KeyAscii);
+  }
   return KeyAscii == 0;
+}
+
+// Qt's field would take pasted text whole, line breaks and NULs included, and cut it to
+// the maximum length anywhere, even within a surrogate pair.
+void Fenster::Einfügen(QLineEdit& feld, const QString& text) {
+  const auto platz =
+      static_cast<std::size_t>(feld.maxLength() - feld.text().size() + feld.selectedText().size());
+  const std::u16string_view teil = Form1::Einfügbar(U(text), platz);
+  // Nothing taken and nothing replaced is no edit, and must raise no change event.
+  if (!teil.empty() || feld.hasSelectedText()) {
+    feld.insert(Q(teil));
+  }
+}
+
+// On X11 the middle button pastes the primary selection where it was pressed.
+bool Fenster::Mittelklick(QLineEdit& feld, const QMouseEvent& maus) {
+  if (maus.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) {
+    return false;
+  }
+  feld.deselect();
+  Einfügen(feld, QGuiApplication::clipboard()->text(QClipboard::Selection));
+  return true;
+}
+
+// The field drops at the pointer, with no selection, so the room is what the text leaves.
+// It gets the dropped text as a paste would take it; with nothing left, the drag leaves.
+bool Fenster::Ablegen(QLineEdit& feld, QDropEvent& ablage) {
+  if (!ablage.mimeData()->hasText()) {
+    return false;
+  }
+  const auto platz = static_cast<std::size_t>(feld.maxLength() - feld.text().size());
+  const QString teil = Q(Form1::Einfügbar(U(ablage.mimeData()->text()), platz));
+  weiterreichen_ = true;
+  if (teil.isEmpty()) {
+    QDragLeaveEvent verlassen;
+    QCoreApplication::sendEvent(&feld, &verlassen);
+    ablage.ignore();
+  } else {
+    QMimeData gekürzt;
+    gekürzt.setText(teil);
+    QDropEvent ersatz(ablage.position(), ablage.possibleActions(), &gekürzt, ablage.buttons(),
+                      ablage.modifiers());
+    QCoreApplication::sendEvent(&feld, &ersatz);
+    ablage.setDropAction(ersatz.dropAction());
+    ablage.setAccepted(ersatz.isAccepted());
+  }
+  weiterreichen_ = false;
+  return true;
+}
+
+// The field's own menu, whose Paste takes the text as every paste does. Qt names that
+// action only from 6.5 on; before, its text tells it, translated as the field does.
+bool Fenster::Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis) {
+  QMenu* menü = feld.createStandardContextMenu();
+  for (QAction* aktion : menü->actions()) {
+    if (aktion->objectName() == u"edit-paste" ||
+        aktion->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
+      disconnect(aktion, &QAction::triggered, &feld, nullptr);
+      connect(aktion, &QAction::triggered, &feld,
+              [this, &feld] { Einfügen(feld, QGuiApplication::clipboard()->text()); });
+    }
+  }
+  menü->setAttribute(Qt::WA_DeleteOnClose);
+  menü->popup(ereignis.globalPos());
+  return true;
+}
+
+// Qt drops a field's selection when another control takes the focus; a Windows edit keeps
+// it, hidden, and has it back when it gets the focus again.
+void Fenster::AuswahlMerken(Feld feld, const QLineEdit& w, Qt::FocusReason grund) {
+  if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason ||
+      !w.hasSelectedText()) {
+    return;  // Qt keeps it itself
+  }
+  const int anfang = w.selectionStart();
+  const int ende = anfang + static_cast<int>(w.selectedText().size());
+  const int marke = w.cursorPosition();
+  auswahl_[FeldIndex(feld)] = Auswahl{marke == anfang ? ende : anfang, marke};
+}
+
+// Tab and a mnemonic select the whole text instead, as the dialog manager does on Windows;
+// a click then places the caret itself.
+void Fenster::AuswahlZurück(Feld feld, QLineEdit& w, Qt::FocusReason grund) {
+  const std::optional<Auswahl> auswahl = std::exchange(auswahl_[FeldIndex(feld)], std::nullopt);
+  if (auswahl && grund != Qt::TabFocusReason && grund != Qt::BacktabFocusReason &&
+      grund != Qt::ShortcutFocusReason) {
+    w.setSelection(auswahl->anker, auswahl->marke - auswahl->anker);
+  }
 }
 
 // An input method may commit several characters at once; each goes through the filter

@@ -10,6 +10,8 @@
 #include "fenster_port.hpp"
 #include "form1.hpp"
 
+class QContextMenuEvent;
+class QDropEvent;
 class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
@@ -54,13 +56,24 @@ class Fenster final : public QWidget, public FensterPort {
   void Geändert(Feld feld);
   bool Tastendruck(Feld feld, const QKeyEvent& taste);
   bool Eingabemethode(Feld feld, QLineEdit& feldWidget, const QInputMethodEvent& ereignis);
+  void Einfügen(QLineEdit& feld, const QString& text);
+  bool Mittelklick(QLineEdit& feld, const QMouseEvent& maus);
+  bool Ablegen(QLineEdit& feld, QDropEvent& ablage);
+  bool Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis);
+  void AuswahlMerken(Feld feld, const QLineEdit& w, Qt::FocusReason grund);
+  void AuswahlZurück(Feld feld, QLineEdit& w, Qt::FocusReason grund);
   std::optional<Feld> EingabefeldZu(const QObject* objekt) const;
   const Steuerelement* ElementVon(const QWidget* widget) const;
 
   Form1 form_;
   std::array<QWidget*, Steuerelemente.size()> elemente_{};
   std::array<QLineEdit*, AnzahlFelder> felder_{};
-  bool weiterreichen_ = false;  // an input-method event the filter has already seen
+  bool weiterreichen_ = false;  // an event the filter has already seen, on to the field
+  // The selection of a field that lost the focus, as anchor and caret.
+  struct Auswahl {
+    int anker, marke;
+  };
+  std::array<std::optional<Auswahl>, AnzahlFelder> auswahl_{};
   Zwischenablage zwischenablage_;
   Änderungsbeobachter beobachter_;
 };

@@ -12,6 +12,18 @@ constexpr std::int16_t Entf = 127;
 // Stands in for characters beyond the 16-bit signed range, so that no wrap-around can
 // turn one of them into a digit.
 constexpr std::int16_t Fragezeichen = 63;
+constexpr std::int16_t KeinZeichen = 0;
+
+// Whether Qt's line edit inserts a key's text. It leaves out control characters, but
+// takes the text whatever the modifiers, Ctrl+Alt included.
+bool WirdEingefügt(QStringView text) {
+  if (text.isEmpty()) {
+    return false;
+  }
+  const QChar zeichen = text.front();
+  return zeichen.isPrint() || zeichen.isSurrogate() || zeichen.category() == QChar::Other_Format ||
+         zeichen.category() == QChar::Other_PrivateUse;
+}
 
 }  // namespace
 
@@ -20,10 +32,11 @@ std::int16_t Zeichencode(QChar zeichen) {
   return u <= 0x7fff ? static_cast<std::int16_t>(u) : Fragezeichen;
 }
 
-std::optional<std::int16_t> Zeichencode(int taste, Qt::KeyboardModifiers modifikatoren) {
+std::optional<std::int16_t> Zeichencode(int taste, Qt::KeyboardModifiers modifikatoren,
+                                        QStringView text) {
   // On macOS Qt reports Command as Control, so Cmd+V is cancelled there as Ctrl+V is here.
   const bool strg = modifikatoren.testFlag(Qt::ControlModifier);
-  const bool umschalt = modifikatoren.testFlag(Qt::ShiftModifier);
+  const bool alt = modifikatoren.testFlag(Qt::AltModifier);
 
   // Ctrl+Backspace and Ctrl+Return type DEL and LF on Windows; giving them those codes
   // keeps Qt's delete-word from slipping past a full field's filter.
@@ -39,26 +52,20 @@ std::optional<std::int16_t> Zeichencode(int taste, Qt::KeyboardModifiers modifik
       break;
   }
 
-  if (taste >= Qt::Key_A && taste <= Qt::Key_Z && strg) {
+  if (strg && !alt && taste >= Qt::Key_A && taste <= Qt::Key_Z) {
     return static_cast<std::int16_t>(taste - Qt::Key_A + 1);
   }
-  // Every other key beyond Unicode is a function, cursor or modifier key.
-  if (taste <= 0 || taste >= Qt::Key_Escape) {
+  if (!WirdEingefügt(text)) {
     return std::nullopt;
   }
-  // Ctrl with a digit or a sign types nothing.
-  if (strg) {
-    return std::nullopt;
+  // No other key held with Ctrl or Alt types a digit on Windows: Alt+key is a menu key
+  // there, Ctrl+key a control character or nothing, and Ctrl+Alt is AltGr, whose
+  // characters X11 reports with neither modifier held. Qt's field would still insert the
+  // key's plain character, "1" for Ctrl+Alt+1.
+  if (strg || alt) {
+    return KeinZeichen;
   }
-  // Qt names a letter key by its capital whatever the shift state.
-  if (taste > 0xffff) {
-    return Fragezeichen;
-  }
-  QChar zeichen(static_cast<char16_t>(taste));
-  if (zeichen.isLetter()) {
-    zeichen = umschalt ? zeichen.toUpper() : zeichen.toLower();
-  }
-  return Zeichencode(zeichen);
+  return text.size() == 1 ? Zeichencode(text.front()) : Fragezeichen;
 }
 
 }  // namespace pz

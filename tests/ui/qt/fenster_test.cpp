@@ -2,10 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "fenster.hpp"
 #include "nummer.hpp"
@@ -26,6 +32,10 @@ class FensterTest : public ::testing::Test {
   FensterTest() { f_.show(); }
   void SetUp() override { ASSERT_TRUE(QTest::qWaitForWindowActive(&f_)); }
   static QString Q(std::u16string_view text) { return QStringView(text).toString(); }
+  template <typename W = QLineEdit>
+  W* Element(const QString& name) {
+    return f_.findChild<W*>(name);
+  }
   Fenster f_;
 };
 
@@ -90,6 +100,222 @@ TEST_F(FensterTest, ÄnderungenWieEinWindowsFeld) {
   EXPECT_EQ(änderungen.count(Feld::txtGeburt), 2);
 }
 
+// The code is the character the field would insert: a digit of another script is no
+// digit, and no key held with Alt types one, not even into a full, selected field.
+TEST_F(FensterTest, NurZiffernAusDemText) {
+  const struct {
+    const char* name;
+    Qt::Key taste;
+    Qt::KeyboardModifiers mod;
+    QString text, soll;
+  } fälle[] = {
+      {"Ziffer", Qt::Key_3, {}, u"3"_s, u"3"_s},
+      {"Ziffernblock", Qt::Key_5, Qt::KeypadModifier, u"5"_s, u"5"_s},
+      {"arabisch-indisch", Qt::Key_3, {}, u"\u0663"_s, {}},
+      {"persisch", Qt::Key_3, {}, u"\u06F3"_s, {}},
+      {"Devanagari", Qt::Key_3, {}, u"\u0969"_s, {}},
+      {"vollbreit", Qt::Key_3, {}, u"\uFF13"_s, {}},
+      {"bengalisch", Qt::Key_3, {}, u"\u09E9"_s, {}},
+      {"thailändisch", Qt::Key_3, {}, u"\u0E53"_s, {}},
+      {"Strg+Alt+1", Qt::Key_1, Qt::ControlModifier | Qt::AltModifier, u"1"_s, {}},
+      {"Strg+Alt+Komma", Qt::Key_Comma, Qt::ControlModifier | Qt::AltModifier, u","_s, {}},
+      {"Strg+Alt+Ziffernblockkomma",
+       Qt::Key_Period,
+       Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier,
+       u"."_s,
+       {}},
+      {"Alt+1", Qt::Key_1, Qt::AltModifier, u"1"_s, {}},
+  };
+  auto* bkz = Element(u"txtBehördenKennZahl"_s);
+  auto* seriennr = Element(u"txtSeriennr"_s);
+  for (const auto& fall : fälle) {
+    SCOPED_TRACE(fall.name);
+    f_.SetzeText(Feld::txtBehördenKennZahl, u"");
+    f_.SetzeText(Feld::txtSeriennr, u"56789");
+    seriennr->selectAll();
+    QTest::sendKeyEvent(QTest::Click, bkz, fall.taste, fall.text, fall.mod);
+    QTest::sendKeyEvent(QTest::Click, seriennr, fall.taste, fall.text, fall.mod);
+    EXPECT_EQ(bkz->text(), fall.soll);
+    EXPECT_EQ(seriennr->text(), u"56789"_s);
+  }
+}
+
+// Pasted, dropped or middle-clicked text: up to the first line break or NUL, cut to the
+// room without half a character, and one change event, none when nothing was taken.
+// (The middle button pastes only where there is a selection clipboard, not here.)
+TEST_F(FensterTest, EinfügenNimmtEineZeileOhneHalbesZeichen) {
+  auto* bkz = Element(u"txtBehördenKennZahl"_s);
+  const auto überMenü = [bkz] {
+    QContextMenuEvent menü(QContextMenuEvent::Keyboard, {2, 2}, bkz->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(bkz, &menü);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    for (QAction* aktion : popup->actions()) {
+      if (aktion->text().startsWith(u"&Paste"_s)) {
+        aktion->trigger();
+      }
+    }
+    popup->close();
+  };
+  const std::pair<const char*, std::function<void(const QString&)>> wege[] = {
+      {"Umschalt+Einfg",
+       [bkz](const QString&) { QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"Kontextmenü", [&](const QString&) { überMenü(); }},
+      {"Ablegen",
+       [bkz](const QString& text) {
+         QMimeData daten;
+         daten.setText(text);
+         const QPoint stelle(bkz->width() - 2, 5);
+         QDragEnterEvent ziehen(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+         QApplication::sendEvent(bkz, &ziehen);
+         QDropEvent ablage(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+         QApplication::sendEvent(bkz, &ablage);
+       }},
+  };
+  const struct {
+    const char* name;
+    QString text, soll;
+    qsizetype änderungen;
+  } fälle[] = {
+      {"Zeilenvorschub", u"12\n34"_s, u"12"_s, 1},
+      {"Wagenrücklauf", u"1\r\n234"_s, u"1"_s, 1},
+      {"NUL",
+       Q(std::u16string_view(u"12\0"
+                             "34",
+                             5)),
+       u"12"_s, 1},
+      {"halbes Ersatzpaar", u"123\U0001F600"_s, u"123"_s, 1},
+      {"ganzes Ersatzpaar", u"12\U0001F600"_s, u"12\U0001F600"_s, 1},
+      {"nichts vor dem Umbruch", u"\n12"_s, u""_s, 0},
+  };
+  QList<Feld> änderungen;
+  f_.BeobachteÄnderungen([&](Feld feld) { änderungen << feld; });
+  for (const auto& [weg, einfügen] : wege) {
+    for (const auto& fall : fälle) {
+      SCOPED_TRACE(std::string(weg) + ", " + fall.name);
+      f_.SetzeText(Feld::txtBehördenKennZahl, u"");
+      änderungen.clear();
+      QGuiApplication::clipboard()->setText(fall.text);
+      einfügen(fall.text);
+      EXPECT_EQ(bkz->text(), fall.soll);
+      EXPECT_EQ(änderungen.count(Feld::txtBehördenKennZahl), fall.änderungen);
+    }
+  }
+}
+
+// Qt must not take a leading U+FEFF or U+FFFE for a byte-order mark on the way out.
+TEST_F(FensterTest, ZwischenablageBekommtDieZeichenWieSieSind) {
+  for (const QString& text : {u"\uFFFE12"_s, u"\uFEFF12"_s}) {
+    SCOPED_TRACE(QString::number(text[0].unicode(), 16).toStdString());
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(Element(u"txtBehördenKennZahl"_s), Qt::Key_Insert, Qt::ShiftModifier);
+    QTest::mouseClick(Element<QPushButton>(u"cb_ZA_0"_s), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->data(u"text/plain"_s), text.toUtf8());
+    f_.SetzeText(Feld::txtBehördenKennZahl, u"");
+  }
+}
+
+// As in a Windows dialog, Return and Enter press the focused button as Space does.
+TEST_F(FensterTest, ReturnDrücktDenKnopfMitFokus) {
+  const struct {
+    const char* name;
+    Qt::Key taste;
+    Qt::KeyboardModifiers mod;
+    int klicks;
+  } fälle[] = {
+      {"Leertaste", Qt::Key_Space, {}, 1},
+      {"Return", Qt::Key_Return, {}, 1},
+      {"Enter", Qt::Key_Enter, Qt::KeypadModifier, 1},
+      {"Escape", Qt::Key_Escape, {}, 0},
+  };
+  auto* knopf = Element<QPushButton>(u"cb_löschen"_s);
+  int klicks = 0;
+  QObject::connect(knopf, &QPushButton::clicked, [&klicks] { ++klicks; });
+  for (const auto& fall : fälle) {
+    SCOPED_TRACE(fall.name);
+    klicks = 0;
+    knopf->setFocus();
+    QTest::keyClick(knopf, fall.taste, fall.mod);
+    EXPECT_EQ(klicks, fall.klicks);
+  }
+}
+
+// A field keeps its selection while another control has the focus, and has it back when
+// the program gives it the focus; Tab selects all and a click places the caret, as before.
+TEST(Auswahl, BleibtBisDasProgrammDenFokusZurückgibt) {
+  const auto klickAnsEnde = [](QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() - 4, w->height() / 2));
+  };
+  const struct {
+    const char* name;
+    std::function<void(Fenster&)> wegUndZurück;
+    QString soll;
+  } fälle[] = {
+      {"Klick weg, Programm zurück",
+       [&](Fenster& f) {
+         auto* bkz = f.findChild<QWidget*>(u"txtBehördenKennZahl"_s);
+         klickAnsEnde(bkz);
+         QTest::keyClick(bkz, Qt::Key_Left, Qt::ShiftModifier);
+         QTest::keyClick(bkz, Qt::Key_9);  // the authority code is full again
+       },
+       u"57"_s},
+      {"Tab weg, Programm zurück",
+       [&](Fenster& f) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         auto* bkz = f.findChild<QWidget*>(u"txtBehördenKennZahl"_s);
+         klickAnsEnde(bkz);
+         QTest::keyClick(bkz, Qt::Key_Left, Qt::ShiftModifier);
+         QTest::keyClick(bkz, Qt::Key_9);
+       },
+       u"57"_s},
+      {"Tab weg, Umschalt+Tab zurück",
+       [](Fenster&) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+       },
+       u"7"_s},
+      {"Tab weg, Klick zurück",
+       [](Fenster& f) {
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+         QTest::mouseClick(f.findChild<QWidget*>(u"txtSeriennr"_s), Qt::LeftButton, {},
+                           QPoint(3, 5));
+       },
+       u"756"_s},
+  };
+  for (const auto& fall : fälle) {
+    SCOPED_TRACE(fall.name);
+    Fenster f;
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTest::keyClicks(QApplication::focusWidget(), u"1234"_s);
+    QTest::keyClicks(QApplication::focusWidget(), u"56"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::ShiftModifier);  // the 6
+    fall.wegUndZurück(f);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+    EXPECT_EQ(f.Text(Feld::txtSeriennr), fall.soll.toStdU16String());
+  }
+}
+
+// Every label shows its caption whole, clear of its neighbours, also in a larger font.
+TEST(Beschriftungen, PassenAuchBei11Punkt) {
+  const QFont vorher = QApplication::font();
+  QFont groß = vorher;
+  groß.setPointSizeF(11);
+  QApplication::setFont(groß);
+  Fenster f;
+  QApplication::setFont(vorher);
+  for (auto* label : f.findChildren<QLabel*>()) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    EXPECT_EQ(label->size(), label->size().expandedTo(label->sizeHint()));
+    EXPECT_TRUE(f.rect().contains(label->geometry()));
+    for (auto* v : f.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_FALSE(v != label && v->geometry().intersects(label->geometry()))
+          << v->objectName().toStdString();
+    }
+  }
+}
+
 TEST_F(FensterTest, TabLäuftDenKreis) {
   QStringList soll, reihe;
   for (const Steuerelement& s : Steuerelemente) {
@@ -122,18 +348,22 @@ TEST_F(FensterTest, MeldungenZeigenTitelTextUndSymbol) {
                                   Q(ZwischenablageBelegtText), u"2"_s}));
 }
 
-TEST(Zeichencode, FolgtAusTasteUndModifikatoren) {
-  const std::tuple<int, Qt::KeyboardModifiers, std::optional<std::int16_t>> fälle[] = {
+// The platforms differ in the text of a Ctrl key: X11 sends the control character,
+// offscreen the letter. The code must not.
+TEST(Zeichencode, FolgtAusDemText) {
+  const std::tuple<int, Qt::KeyboardModifiers, QString, std::optional<std::int16_t>> fälle[] = {
       // {}: no code, the key reaches the field past the filter
       // clang-format off
-      {Qt::Key_0, {}, 48}, {Qt::Key_9, {}, 57}, {Qt::Key_5, Qt::KeypadModifier, 53},
-      {Qt::Key_Backspace, {}, 8}, {Qt::Key_Return, {}, 13}, {Qt::Key_Escape, {}, 27},
-      {Qt::Key_V, Qt::ControlModifier, 22}, {Qt::Key_A, {}, 'a'}, {Qt::Key_Tab, {}, {}},
-      {Qt::Key_Delete, {}, {}}, {Qt::Key_Left, {}, {}},
+      {Qt::Key_0, {}, u"0"_s, 48}, {Qt::Key_5, Qt::KeypadModifier, u"5"_s, 53},
+      {Qt::Key_Backspace, {}, u"\b"_s, 8}, {Qt::Key_Return, {}, u"\r"_s, 13},
+      {Qt::Key_Escape, {}, u"\x1b"_s, 27}, {Qt::Key_A, Qt::ShiftModifier, u"A"_s, 'A'},
+      {Qt::Key_V, Qt::ControlModifier, u"\x16"_s, 22}, {Qt::Key_V, Qt::ControlModifier, u"v"_s, 22},
+      {Qt::Key_3, {}, u"\u0663"_s, 0x663}, {Qt::Key_1, Qt::AltModifier, u"1"_s, 0},
+      {Qt::Key_Tab, {}, u"\t"_s, {}}, {Qt::Key_Delete, {}, u"\x7f"_s, {}}, {Qt::Key_Left, {}, {}, {}},
       // clang-format on
   };
-  for (const auto& [taste, mod, code] : fälle) {
-    EXPECT_EQ(Zeichencode(taste, mod), code) << std::hex << taste;
+  for (const auto& [taste, mod, text, code] : fälle) {
+    EXPECT_EQ(Zeichencode(taste, mod, text), code) << std::hex << taste;
   }
 }
 
