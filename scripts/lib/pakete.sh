@@ -33,7 +33,7 @@ PZ_PAKETE_NATIV=(
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
   fonts-liberation
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 # What the Windows cross build and its tests under Wine need.
