@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -20,7 +21,8 @@ std::u16string Frisch(std::u16string text) {
 // maximum length (the fake window checks that on every write).
 TEST(Eigenschaften, InvariantenGeltenNachJedemSchritt) {
   const std::u16string tasten = u"0123456789 a\b\x16";
-  const std::u16string einfügen[] = {u"12a4", u" 123", u"1234567", u"520727101231"};
+  const std::u16string einfügen[] = {u"12a4",         u" 123",     u"1234567",
+                                     u"520727101231", u"12\r\n34", u"123\U0001F600"};
   for (unsigned seed = 1; seed <= 40 && !testing::Test::HasFailure(); ++seed) {
     std::mt19937 zufall(seed);
     test::FakeFenster f;
@@ -34,7 +36,7 @@ TEST(Eigenschaften, InvariantenGeltenNachJedemSchritt) {
           f.Entf(w / 8 % 7);
           break;
         case 2:
-          f.Einfügen(einfügen[w / 8 % 4]);
+          f.Einfügen(einfügen[w / 8 % std::size(einfügen)]);
           break;
         case 3:
           f.belegt = w / 8 % 3 == 0;

@@ -82,12 +82,13 @@ class FakeFenster : public FensterPort {
   }
   // The Delete key at a position: no character is typed, so no key filter sees it.
   void Entf(std::size_t pos) { Bearbeite(FokusFeld(), pos, 1, u""); }
-  // Paste is not filtered; it replaces the selection, and what does not fit is cut off.
+  // Paste is not filtered; it replaces the selection with what Form1 says a field takes.
   void Einfügen(const std::u16string& text) {
     const Feld f = FokusFeld();
     const auto& z = felder_[FeldIndex(f)];
     const std::size_t anfang = z.länge > 0 ? z.anfang : z.text.size();
-    Bearbeite(f, anfang, z.länge, text);
+    const std::size_t platz = z.max - (z.text.size() - std::min(z.länge, z.text.size()));
+    Bearbeite(f, anfang, z.länge, std::u16string(Form1::Einfügbar(text, platz)));
   }
   void Markiere(std::size_t anfang, std::size_t länge) {
     felder_[FeldIndex(FokusFeld())].anfang = anfang;

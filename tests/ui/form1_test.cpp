@@ -200,7 +200,11 @@ TEST(Form1, EinfügbarerText) {
            {"cut to the room", u"1234567", 5, u"12345"},
            {"up to the line feed", u"12\n34", 4, u"12"},
            {"up to the carriage return", u"12\r\n34", 4, u"12"},
-           {"up to the NUL", std::u16string(u"1\0" u"234", 5), 4, u"1"},
+           {"up to the NUL",
+            std::u16string(u"1\0"
+                           u"234",
+                           5),
+            4, u"1"},
            {"a line break first leaves nothing", u"\n1234", 4, u""},
            {"no half of a pair", u"123\U0001F600", 4, u"123"},
            {"a whole pair fits", u"12\U0001F600", 4, u"12\U0001F600"},
