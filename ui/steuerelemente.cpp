@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "nummer.hpp"
+
 namespace pz {
 
 std::string ObjektName(const Steuerelement& s) {
@@ -12,6 +14,74 @@ std::string ObjektName(const Steuerelement& s) {
     name += std::to_string(s.index);
   }
   return name;
+}
+
+namespace {
+
+// The caption a control shows: a field's is its label's.
+std::u16string_view Beschriftung(const Steuerelement& s) {
+  if (s.art != Art::Textfeld) {
+    return s.text;
+  }
+  const Steuerelement* label = BeschriftungVon(s);
+  return label != nullptr ? label->text : std::u16string_view{};
+}
+
+// Whether the tool tip completes the control's name; see ZugänglicherName.
+bool TippImNamen(const Steuerelement& s) {
+  switch (s.art) {
+    case Art::Knopf:
+      return true;
+    case Art::Textfeld: {
+      const Steuerelement* label = BeschriftungVon(s);
+      return label == nullptr ||
+             std::ranges::count(Steuerelemente, label->text, &Steuerelement::text) > 1;
+    }
+    default:
+      return false;
+  }
+}
+
+// The fields whose texts a block joins, in its order. The block itself is asked, over
+// fields that each hold a mark of their own, so that a button's name says what it copies.
+std::vector<Feld> FelderVonBlock(std::size_t index) {
+  struct Marken final : FeldAnsicht {
+    std::u16string Text(Feld feld) const override {
+      return std::u16string(1, static_cast<char16_t>(u'A' + FeldIndex(feld)));
+    }
+    void SetzeText(Feld, const std::u16string&) override {}
+  };
+  std::vector<Feld> felder;
+  for (const char16_t marke : Block(Marken{}, index)) {
+    felder.push_back(static_cast<Feld>(marke - u'A'));
+  }
+  return felder;
+}
+
+}  // namespace
+
+std::u16string ZugänglicherName(const Steuerelement& s) {
+  std::u16string name(Beschriftung(s));
+  if (!TippImNamen(s)) {
+    return name;
+  }
+  if (!name.empty()) {
+    name += u": ";
+  }
+  name += s.tipp;
+  if (s.art == Art::Knopf && s.knopf == Knopf::cb_ZA) {
+    const char16_t* trenner = u" (";
+    for (const Feld feld : FelderVonBlock(static_cast<std::size_t>(s.index))) {
+      name.append(trenner).append(Beschriftung(ZeileVon(feld)));
+      trenner = u", ";
+    }
+    name += u')';
+  }
+  return name;
+}
+
+std::u16string_view ZugänglicheBeschreibung(const Steuerelement& s) {
+  return TippImNamen(s) ? std::u16string_view{} : s.tipp;
 }
 
 int InPixel(int twips, int dpi) {

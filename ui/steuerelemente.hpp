@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -54,12 +55,12 @@ struct Steuerelement {
   int tabIndex;
   bool aktiviert;
   bool umbrechen;  // labels that wrap their caption at spaces within their width
-  Feld feld;       // text fields only
+  Feld feld;       // a text field's own; for a label, the field it stands over and names
   Knopf knopf;     // buttons only
 };
 
 namespace detail {
-constexpr Feld kF = Feld::Text1;          // placeholder where a control is no field
+constexpr Feld kF = Feld::Text1;          // placeholder for a button, which has no field
 constexpr Knopf kK = Knopf::cb_ZA_alles;  // placeholder where a control is no button
 constexpr auto B = Art::Beschriftung;
 constexpr auto K = Art::Knopf;
@@ -71,14 +72,14 @@ constexpr auto T = Art::Textfeld;
 // clang-format off
 inline constexpr std::array<Steuerelement, 22> Steuerelemente = {{
   // name                   art        idx  links  oben breite höhe  text                     tipp                                          tab an     umbr   feld                        knopf
-  {"Label1",               detail::B, -1,  120,  120,  630,  645, u"Behörden- Kenn- Zahl", u"",                                          0, true,  true,  detail::kF,                detail::kK},
-  {"Label2",               detail::B, -1,  960,  120,  504,  156, u"Seriennr.",            u"",                                          1, true,  false, detail::kF,                detail::kK},
-  {"Label3",               detail::B, -1, 1800,  120,  168,  156, u"PZ",                   u"",                                          2, true,  false, detail::kF,                detail::kK},
-  {"Label4",               detail::B, -1, 2520,  120,  384,  156, u"Geburt",               u"",                                          3, true,  false, detail::kF,                detail::kK},
-  {"Label5",               detail::B, -1, 3600,  120,  168,  156, u"PZ",                   u"",                                          4, true,  false, detail::kF,                detail::kK},
-  {"Label6",               detail::B, -1, 3960,  120,  360,  156, u"Ablauf",               u"",                                          5, true,  false, detail::kF,                detail::kK},
-  {"Label7",               detail::B, -1, 5040,  120,  168,  156, u"PZ",                   u"",                                          6, true,  false, detail::kF,                detail::kK},
-  {"Label8",               detail::B, -1, 5400,  120,  492,  372, u"PZ gesamt",            u"",                                          7, true,  true,  detail::kF,                detail::kK},
+  {"Label1",               detail::B, -1,  120,  120,  630,  645, u"Behörden- Kenn- Zahl", u"",                                          0, true,  true,  Feld::txtBehördenKennZahl, detail::kK},
+  {"Label2",               detail::B, -1,  960,  120,  504,  156, u"Seriennr.",            u"",                                          1, true,  false, Feld::txtSeriennr,         detail::kK},
+  {"Label3",               detail::B, -1, 1800,  120,  168,  156, u"PZ",                   u"",                                          2, true,  false, Feld::txtPZBKZ_Seriennr,   detail::kK},
+  {"Label4",               detail::B, -1, 2520,  120,  384,  156, u"Geburt",               u"",                                          3, true,  false, Feld::txtGeburt,           detail::kK},
+  {"Label5",               detail::B, -1, 3600,  120,  168,  156, u"PZ",                   u"",                                          4, true,  false, Feld::txtPZGeburt,         detail::kK},
+  {"Label6",               detail::B, -1, 3960,  120,  360,  156, u"Ablauf",               u"",                                          5, true,  false, Feld::txtAblauf,           detail::kK},
+  {"Label7",               detail::B, -1, 5040,  120,  168,  156, u"PZ",                   u"",                                          6, true,  false, Feld::txtPZAblauf,         detail::kK},
+  {"Label8",               detail::B, -1, 5400,  120,  492,  372, u"PZ gesamt",            u"",                                          7, true,  true,  Feld::txtPZgesamt,         detail::kK},
   {"cb_ZA_alles",          detail::K, -1, 5730, 1035,  520,  255, u"ZA", u"ganze Nummer in die Zwischenablage",                          8, true,  false, detail::kF,                Knopf::cb_ZA_alles},
   {"cb_löschen",           detail::K, -1, 5730,  765,  520,  255, u"X",  u"Nummer leeren",                                               9, true,  false, detail::kF,                Knopf::cb_löschen},
   {"cb_ZA",                detail::K,  0,  120, 1320, 1905,  255, u"ZA", u"Block in die Zwischenablage",                                10, true,  false, detail::kF,                Knopf::cb_ZA},
@@ -145,6 +146,82 @@ constexpr const Steuerelement& ZeileVon(Feld feld) {
   return Steuerelemente.back();  // unreachable: every field has a row
 }
 
+// The table row of the label that names a text field, or the table's size where there is
+// none: Text1 has no label, and buttons carry their own caption.
+constexpr std::size_t BeschriftungsZeile(const Steuerelement& s) {
+  std::size_t zeile = 0;
+  while (zeile < Steuerelemente.size() &&
+         (s.art != Art::Textfeld || Steuerelemente[zeile].art != Art::Beschriftung ||
+          Steuerelemente[zeile].feld != s.feld)) {
+    ++zeile;
+  }
+  return zeile;
+}
+
+// The label that names a text field, or nullptr.
+constexpr const Steuerelement* BeschriftungVon(const Steuerelement& s) {
+  const std::size_t zeile = BeschriftungsZeile(s);
+  return zeile < Steuerelemente.size() ? &Steuerelemente[zeile] : nullptr;
+}
+
+// A label names the field below it: its left edge lies over the field, and no other label
+// names the same field.
+constexpr bool BeschriftungenStehenÜberIhremFeld() {
+  for (std::size_t zeile = 0; zeile < Steuerelemente.size(); ++zeile) {
+    const Steuerelement& b = Steuerelemente[zeile];
+    if (b.art != Art::Beschriftung) {
+      continue;
+    }
+    const Steuerelement& f = ZeileVon(b.feld);
+    if (BeschriftungsZeile(f) != zeile || b.links < f.links || b.links >= f.links + f.breite ||
+        b.oben + b.höhe > f.oben) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(BeschriftungenStehenÜberIhremFeld(), "each label stands over the field it names");
+
+// The order in which a front end creates the controls, as table rows; on Windows it is
+// their z-order. There a screen reader names a field after the nearest label before it,
+// so each label goes just before the field it names, and a control that takes no Tab stop
+// and has no label (Text1) goes before every label, lest it borrow another field's.
+// Everything else keeps the table's order; as labels and disabled fields take no Tab stop,
+// the Tab order stays the table's.
+inline constexpr std::array<std::size_t, Steuerelemente.size()> Erstellreihenfolge = [] {
+  std::array<std::size_t, Steuerelemente.size()> reihe{};
+  std::size_t n = 0;
+  const auto vorab = [](const Steuerelement& s) {
+    return s.art != Art::Beschriftung && !IstTabstopp(s) &&
+           BeschriftungsZeile(s) == Steuerelemente.size();
+  };
+  for (const Steuerelement& s : Steuerelemente) {
+    if (vorab(s)) {
+      reihe[n++] = Zeile(s);
+    }
+  }
+  for (const Steuerelement& s : Steuerelemente) {
+    if (s.art == Art::Beschriftung || vorab(s)) {
+      continue;
+    }
+    if (const std::size_t label = BeschriftungsZeile(s); label < Steuerelemente.size()) {
+      reihe[n++] = label;
+    }
+    reihe[n++] = Zeile(s);
+  }
+  return reihe;
+}();
+
+constexpr bool JedesElementEinmal() {
+  for (std::size_t zeile = 0; zeile < Steuerelemente.size(); ++zeile) {
+    if (std::ranges::count(Erstellreihenfolge, zeile) != 1) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(JedesElementEinmal(), "every label names a field, so each control is created once");
+
 // The font a control uses.
 constexpr const SchriftDef& SchriftVon(const Steuerelement& s) {
   switch (s.art) {
@@ -161,11 +238,16 @@ constexpr const SchriftDef& SchriftVon(const Steuerelement& s) {
 // the control's name, with "_<index>" for a member of the cb_ZA array.
 std::string ObjektName(const Steuerelement& s);
 
-// What a screen reader announces for a field or button: its tool tip, which says more
-// than the short label above it.
-inline std::u16string_view ZugänglicherName(const Steuerelement& s) {
-  return s.tipp;
-}
+// What a screen reader announces for a control. The name begins with the caption the user
+// sees, so that voice control finds the control by it: a label's own, a field's label's, a
+// button's. A label says what its field holds, unless other labels read the same ("PZ"); a
+// button's caption ("ZA", "X") is only a sign; Text1 has no caption at all. There the tool
+// tip completes the name, for a cb_ZA button with the captions of the fields its block
+// takes, so that the three tell apart.
+std::u16string ZugänglicherName(const Steuerelement& s);
+
+// The tool tip, where it adds to the name; empty where the name already carries it.
+std::u16string_view ZugänglicheBeschreibung(const Steuerelement& s);
 
 struct PixelRechteck {
   int x, y, breite, höhe;

@@ -4,8 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "zugang_soll.hpp"
 
 namespace pz {
 namespace {
@@ -78,6 +81,31 @@ TEST(Steuerelemente, BeschriftungenNehmenDieStandardschriftWoSiePasst) {
     EXPECT_DOUBLE_EQ(satz.punkt, fall.punkt);
     EXPECT_LE(satz.breite, BeschriftungsRaum(Element(fall.label), fall.dpi));
   }
+}
+
+// A screen reader tells the fields and buttons apart by their names alone.
+TEST(Steuerelemente, ZugänglicheNamenUndBeschreibungen) {
+  std::set<std::u16string> namen;
+  for (const Steuerelement& s : Steuerelemente) {
+    const test::ZugangSoll& soll = test::SollFür(ObjektName(s));
+    SCOPED_TRACE(ObjektName(s));
+    EXPECT_EQ(ZugänglicherName(s), soll.name);
+    EXPECT_EQ(ZugänglicheBeschreibung(s), soll.beschreibung);
+    EXPECT_TRUE(s.art == Art::Beschriftung || namen.insert(ZugänglicherName(s)).second);
+  }
+}
+
+// Each label just before the field it names, Text1 before every label; the Tab stops in the
+// table's order.
+TEST(Steuerelemente, ErstellreihenfolgeStelltJedeBeschriftungVorIhrFeld) {
+  std::string reihe;
+  for (const std::size_t zeile : Erstellreihenfolge) {
+    reihe += ObjektName(Steuerelemente[zeile]) + ' ';
+  }
+  EXPECT_EQ(reihe,
+            "Text1 cb_ZA_alles cb_löschen cb_ZA_0 cb_ZA_1 cb_ZA_2 "
+            "Label3 txtPZBKZ_Seriennr Label2 txtSeriennr Label4 txtGeburt Label5 txtPZGeburt "
+            "Label8 txtPZgesamt Label7 txtPZAblauf Label6 txtAblauf Label1 txtBehördenKennZahl ");
 }
 
 }  // namespace

@@ -83,7 +83,8 @@ int DpiVon(HWND fenster) {
 }
 
 void Fenster::ElementeErstellen() {
-  for (const Steuerelement& s : Steuerelemente) {
+  for (const std::size_t zeile : Erstellreihenfolge) {
+    const Steuerelement& s = Steuerelemente[zeile];
     const wchar_t* klasse = L"STATIC";
     DWORD stil = WS_CHILD | WS_VISIBLE;
     DWORD erweitert = 0;
@@ -104,15 +105,16 @@ void Fenster::ElementeErstellen() {
           erweitert = WS_EX_CLIENTEDGE;
         } else {
           // The check digit fields are barely wider than a digit: a flat frame leaves the
-          // digit room, and it stands centred.
-          stil |= ES_CENTER | WS_BORDER | WS_DISABLED;
+          // digit room, and it stands centred. Read-only as well as disabled, so that a
+          // screen reader hears text that cannot be edited.
+          stil |= ES_CENTER | ES_READONLY | WS_BORDER | WS_DISABLED;
         }
         break;
     }
     const std::wstring text = Breit(s.text);
-    const std::size_t zeile = Zeile(s);
-    // Each new child goes to the bottom of the z-order, so creating the controls in
-    // tab-index order makes the dialog manager's Tab order the table's.
+    // Each new child goes to the bottom of the z-order, so this order of creation puts
+    // each label just before its field and keeps the dialog manager's Tab order the
+    // table's.
     const HWND element =
         CreateWindowExW(erweitert, klasse, text.c_str(), stil, 0, 0, 0, 0, fenster_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ErsteSteuerelementId) +
@@ -127,6 +129,8 @@ void Fenster::ElementeErstellen() {
       if (s.aktiviert) {
         SetWindowSubclass(element, &Fenster::Eingabeprozedur, zeile,
                           reinterpret_cast<DWORD_PTR>(this));
+      } else {
+        SetWindowSubclass(element, &Fenster::Anzeigeprozedur, zeile, 0);
       }
     }
   }

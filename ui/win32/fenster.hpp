@@ -97,6 +97,12 @@ class Fenster final : public FensterPort {
   void ZugänglicheNamenSetzen();
   void ZugänglicheNamenLöschen();
   void ZugangBeenden();
+  // Answers a screen reader for a control itself where the property service is missing.
+  static LRESULT CALLBACK Zugangsprozedur(HWND element, UINT nachricht, WPARAM w, LPARAM l,
+                                          UINT_PTR id, DWORD_PTR zeile);
+  // Draws a display field's text again where the system's disabled grey would not read.
+  static LRESULT CALLBACK Anzeigeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
+                                          UINT_PTR id, DWORD_PTR);
 
   const Steuerelement* ElementVon(HWND element) const;
 

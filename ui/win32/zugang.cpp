@@ -1,17 +1,253 @@
-// What a screen reader learns of the controls beyond what the system tells it itself.
+// What a screen reader learns of the controls beyond what the system tells it itself, and
+// display fields that stay readable.
 #include "fenster.hpp"
+
+#include <commctrl.h>
 
 // The accessibility GUIDs are defined here rather than taken from a library.
 #include <initguid.h>
 #include <oleacc.h>
 
+#include <array>
+#include <atomic>
+
+#include "kontrast.hpp"
 #include "werkzeug.hpp"
 
 namespace pz::win32 {
 
-// A screen reader names an edit after the label before it in the z-order; here the
-// z-order follows the Tab order, which puts every label first. So each field and button
-// is given its name explicitly.
+namespace {
+
+bool IstSelbst(const VARIANT& kind) {
+  return kind.vt == VT_I4 && kind.lVal == CHILDID_SELF;
+}
+
+HRESULT Text(std::u16string_view text, BSTR* ziel) {
+  if (ziel == nullptr) {
+    return E_POINTER;
+  }
+  if (text.empty()) {
+    *ziel = nullptr;
+    return S_FALSE;
+  }
+  *ziel = SysAllocString(Breit(text).c_str());
+  return *ziel != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// COM interfaces have no virtual destructor: an object deletes itself in Release, never
+// through an interface.
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
+
+// A control's accessible object where the property service cannot name it: the system's
+// own object, with the name, the description and the role the control has on Windows.
+// Everything else comes from the system's object.
+class Benannt final : public IAccessible, public IOleWindow {
+ public:
+  // Takes over the reference to the system's object.
+  Benannt(IAccessible& system, const Steuerelement& element, HWND hwnd)
+      : system_(system), element_(element), hwnd_(hwnd) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objekt) override {
+    if (objekt == nullptr) {
+      return E_POINTER;
+    }
+    if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+      *objekt = static_cast<IAccessible*>(this);
+    } else if (iid == __uuidof(IOleWindow)) {
+      *objekt = static_cast<IOleWindow*>(this);
+    } else {
+      *objekt = nullptr;
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++zähler_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG übrig = --zähler_;
+    if (übrig == 0) {
+      delete this;
+    }
+    return übrig;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* hwnd) override {
+    if (hwnd == nullptr) {
+      return E_POINTER;
+    }
+    *hwnd = hwnd_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT kind, BSTR* name) override {
+    return IstSelbst(kind) ? Text(ZugänglicherName(element_), name)
+                           : system_.get_accName(kind, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT kind, BSTR* beschreibung) override {
+    return IstSelbst(kind) ? Text(ZugänglicheBeschreibung(element_), beschreibung)
+                           : system_.get_accDescription(kind, beschreibung);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT kind, VARIANT* rolle) override {
+    if (!IstSelbst(kind) || rolle == nullptr) {
+      return system_.get_accRole(kind, rolle);
+    }
+    rolle->vt = VT_I4;
+    rolle->lVal = element_.art == Art::Knopf      ? ROLE_SYSTEM_PUSHBUTTON
+                  : element_.art == Art::Textfeld ? ROLE_SYSTEM_TEXT
+                                                  : ROLE_SYSTEM_STATICTEXT;
+    return S_OK;
+  }
+
+  // Handed on as they are.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* anzahl) override {
+    return system_.GetTypeInfoCount(anzahl);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT nr, LCID sprache, ITypeInfo** info) override {
+    return system_.GetTypeInfo(nr, sprache, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* namen, UINT anzahl, LCID sprache,
+                                          DISPID* ids) override {
+    return system_.GetIDsOfNames(iid, namen, anzahl, sprache, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID sprache, WORD art,
+                                   DISPPARAMS* parameter, VARIANT* ergebnis, EXCEPINFO* fehler,
+                                   UINT* falsch) override {
+    return system_.Invoke(id, iid, sprache, art, parameter, ergebnis, fehler, falsch);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** eltern) override {
+    return system_.get_accParent(eltern);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* anzahl) override {
+    return system_.get_accChildCount(anzahl);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT kind, IDispatch** objekt) override {
+    return system_.get_accChild(kind, objekt);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT kind, BSTR* wert) override {
+    return system_.get_accValue(kind, wert);
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT kind, VARIANT* zustand) override {
+    return system_.get_accState(kind, zustand);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT kind, BSTR* hilfe) override {
+    return system_.get_accHelp(kind, hilfe);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* datei, VARIANT kind, LONG* thema) override {
+    return system_.get_accHelpTopic(datei, kind, thema);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT kind, BSTR* taste) override {
+    return system_.get_accKeyboardShortcut(kind, taste);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* kind) override {
+    return system_.get_accFocus(kind);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* kinder) override {
+    return system_.get_accSelection(kinder);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT kind, BSTR* aktion) override {
+    return system_.get_accDefaultAction(kind, aktion);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG art, VARIANT kind) override {
+    return system_.accSelect(art, kind);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* breite, LONG* höhe,
+                                        VARIANT kind) override {
+    return system_.accLocation(x, y, breite, höhe, kind);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG richtung, VARIANT start, VARIANT* ziel) override {
+    return system_.accNavigate(richtung, start, ziel);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* kind) override {
+    return system_.accHitTest(x, y, kind);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT kind) override {
+    return system_.accDoDefaultAction(kind);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT kind, BSTR name) override {
+    return system_.put_accName(kind, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT kind, BSTR wert) override {
+    return system_.put_accValue(kind, wert);
+  }
+
+ private:
+  ~Benannt() { system_.Release(); }
+
+  IAccessible& system_;
+  const Steuerelement& element_;
+  HWND hwnd_;
+  std::atomic<ULONG> zähler_{1};
+};
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+
+bool Benennen(IAccPropServices& dienst, HWND element, const Steuerelement& s) {
+  const std::wstring name = Breit(ZugänglicherName(s));
+  const std::wstring beschreibung = Breit(ZugänglicheBeschreibung(s));
+  const auto setzen = [&](const MSAAPROPID& eigenschaft, const std::wstring& text) {
+    return SUCCEEDED(dienst.SetHwndPropStr(element, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                           eigenschaft, text.c_str()));
+  };
+  return setzen(PROPID_ACC_NAME, name) &&
+         (beschreibung.empty() || setzen(PROPID_ACC_DESCRIPTION, beschreibung));
+}
+
+Farbe Von(COLORREF farbe) {
+  return {GetRValue(farbe), GetGValue(farbe), GetBValue(farbe)};
+}
+
+// The edit draws a disabled field's text in the system's grey, whatever its parent says.
+// Where that grey does not read on the field's ground (Wine's #A6A6A6 on #F5F5F5), the
+// text is drawn again over it, at the same place in the same font, in a grey that does;
+// where it reads (Windows' own), the edit's drawing stands.
+void LesbarNachzeichnen(HWND feld, HDC dc) {
+  const int länge = GetWindowTextLengthW(feld);
+  if (länge <= 0) {
+    return;
+  }
+  const int gespeichert = SaveDC(dc);
+  // The edit takes its ground from its parent, as a read-only or disabled edit asks for it.
+  const auto pinsel = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(feld), WM_CTLCOLORSTATIC,
+                                                            reinterpret_cast<WPARAM>(dc),
+                                                            reinterpret_cast<LPARAM>(feld)));
+  COLORREF grund = GetBkColor(dc);
+  LOGBRUSH pinselArt{};
+  if (pinsel != nullptr && GetObjectW(pinsel, sizeof(pinselArt), &pinselArt) == sizeof(pinselArt) &&
+      pinselArt.lbStyle == BS_SOLID) {
+    grund = pinselArt.lbColor;
+  }
+  const Farbe grau = Von(GetSysColor(COLOR_GRAYTEXT));
+  const std::array gründe{Von(grund)};
+  const Farbe lesbar = LesbaresGrau(grau, gründe, Von(GetSysColor(COLOR_WINDOWTEXT)));
+  if (lesbar != grau) {
+    std::wstring text(static_cast<std::size_t>(länge) + 1, L'\0');
+    GetWindowTextW(feld, text.data(), länge + 1);
+    RECT rahmen{};
+    SendMessageW(feld, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rahmen));
+    const auto ort = static_cast<DWORD>(SendMessageW(feld, EM_POSFROMCHAR, 0, 0));
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(feld, WM_GETFONT, 0, 0)));
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    SetTextColor(dc, RGB(lesbar.rot, lesbar.grün, lesbar.blau));
+    SetBkColor(dc, grund);
+    ExtTextOutW(dc, static_cast<short>(LOWORD(ort)), static_cast<short>(HIWORD(ort)),
+                ETO_OPAQUE | ETO_CLIPPED, &rahmen, text.c_str(), static_cast<UINT>(länge), nullptr);
+  }
+  RestoreDC(dc, gespeichert);
+}
+
+}  // namespace
+
+// Where the property service works (Windows), it names each control, and a screen reader
+// asks the system. Wine's service is a stub: there each control answers for itself, with
+// the same names; on Windows that answer is never installed. Either way a field's label
+// stands just before it in the z-order, where a screen reader looks for a name the system
+// has none for.
 void Fenster::ZugänglicheNamenSetzen() {
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   comBereit_ = SUCCEEDED(com);
@@ -19,13 +255,11 @@ void Fenster::ZugänglicheNamenSetzen() {
       FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IAccPropServices, reinterpret_cast<void**>(&zugang_)))) {
     zugang_ = nullptr;
-    return;  // without the service the window works, unnamed
   }
   for (const Steuerelement& s : Steuerelemente) {
-    const std::wstring name = Breit(ZugänglicherName(s));
-    if (!name.empty()) {
-      zugang_->SetHwndPropStr(elemente_[Zeile(s)], static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                              PROPID_ACC_NAME, name.c_str());
+    const HWND element = elemente_[Zeile(s)];
+    if (zugang_ == nullptr || !Benennen(*zugang_, element, s)) {
+      SetWindowSubclass(element, &Fenster::Zugangsprozedur, 0, Zeile(s));
     }
   }
 }
@@ -35,11 +269,11 @@ void Fenster::ZugänglicheNamenLöschen() {
   if (zugang_ == nullptr) {
     return;
   }
-  MSAAPROPID eigenschaft = PROPID_ACC_NAME;
+  std::array<MSAAPROPID, 2> eigenschaften{PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
   for (HWND element : elemente_) {
     if (element != nullptr) {
-      zugang_->ClearHwndProps(element, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &eigenschaft,
-                              1);
+      zugang_->ClearHwndProps(element, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              eigenschaften.data(), static_cast<int>(eigenschaften.size()));
     }
   }
 }
@@ -53,6 +287,54 @@ void Fenster::ZugangBeenden() {
     CoUninitialize();
     comBereit_ = false;
   }
+}
+
+LRESULT CALLBACK Fenster::Zugangsprozedur(HWND element, UINT nachricht, WPARAM w, LPARAM l,
+                                          UINT_PTR id, DWORD_PTR zeile) {
+  if (nachricht == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
+    IAccessible* system = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(element, OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void**>(&system)))) {
+      auto* benannt = new Benannt(*system, Steuerelemente[zeile], element);
+      const LRESULT ergebnis =
+          LresultFromObject(__uuidof(IAccessible), w, static_cast<IAccessible*>(benannt));
+      benannt->Release();
+      return ergebnis;
+    }
+  } else if (nachricht == WM_NCDESTROY) {
+    RemoveWindowSubclass(element, &Fenster::Zugangsprozedur, id);
+  }
+  return DefSubclassProc(element, nachricht, w, l);
+}
+
+LRESULT CALLBACK Fenster::Anzeigeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
+                                          UINT_PTR id, DWORD_PTR) {
+  switch (nachricht) {
+    case WM_PAINT:
+    case WM_PRINTCLIENT: {
+      const LRESULT ergebnis = DefSubclassProc(feld, nachricht, w, l);
+      if (w != 0) {
+        LesbarNachzeichnen(feld, reinterpret_cast<HDC>(w));
+      } else {
+        const HDC dc = GetDC(feld);
+        LesbarNachzeichnen(feld, dc);
+        ReleaseDC(feld, dc);
+      }
+      return ergebnis;
+    }
+    case WM_SETTEXT: {
+      // An edit may draw a new text at once, outside WM_PAINT; the next paint covers it.
+      const LRESULT ergebnis = DefSubclassProc(feld, nachricht, w, l);
+      InvalidateRect(feld, nullptr, FALSE);
+      return ergebnis;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(feld, &Fenster::Anzeigeprozedur, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(feld, nachricht, w, l);
 }
 
 }  // namespace pz::win32
