@@ -1,32 +1,21 @@
 #include "fenster.hpp"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QFont>
-#include <QFontMetrics>
-#include <QHash>
-#include <QHelpEvent>
-#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QSignalBlocker>
-#include <QStringList>
-#include <QToolTip>
 #include <utility>
 
-#include "kontrast.hpp"
 #include "steuerelemente.hpp"
+#include "werkzeug.hpp"
 #include "zeichencode.hpp"
 
 // The resource lives in a static library, whose registration the linker would drop.
@@ -35,209 +24,6 @@ static void RessourcenLaden() {
 }
 
 namespace pz::qt {
-
-namespace {
-
-// Qt lays widgets out in logical pixels, which are 96 to the inch; on denser screens Qt
-// scales them itself.
-constexpr int LogischeDpi = 96;
-
-// QString::fromUtf16 would take a leading U+FEFF or U+FFFE for a byte-order mark, drop it
-// and byte-swap the rest; a field may hold either, and they must stay as they are.
-QString Q(std::u16string_view text) {
-  return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-}
-
-std::u16string_view U(QStringView text) {
-  return {text.utf16(), static_cast<std::size_t>(text.size())};
-}
-
-QRect Rechteck(const PixelRechteck& p) {
-  return {p.x, p.y, p.breite, p.höhe};
-}
-
-QFont SchriftFür(const Steuerelement& s, const QFont& standard) {
-  const SchriftDef& def = SchriftVon(s);
-  if (def.name.empty()) {
-    return standard;
-  }
-  QFont schrift(Q(def.name));
-  // Where Courier New is missing, fontconfig's metric alias or this hint finds a
-  // monospaced face of the same widths.
-  schrift.setStyleHint(QFont::TypeWriter);
-  schrift.setPointSizeF(def.hundertstelPunkt / 100.0);
-  schrift.setWeight(def.gewicht >= 700 ? QFont::Bold : QFont::Normal);
-  return schrift;
-}
-
-QLabel* NeueBeschriftung(const Steuerelement& s, QWidget* fenster) {
-  auto* label = new QLabel(fenster);
-  label->setTextFormat(Qt::PlainText);
-  label->setFocusPolicy(Qt::NoFocus);
-  QFont schrift = label->font();
-  // Measured as the label measures itself, overhanging glyphs included.
-  const auto breiteVon = [&schrift](std::u16string_view zeile, double punkt) {
-    QFont bei(schrift);
-    bei.setPointSizeF(punkt);
-    return QFontMetrics(bei).boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, Q(zeile)).width();
-  };
-  const BeschriftungsSatz satz =
-      BeschriftungSetzen(s, LogischeDpi, schrift.pointSizeF(), breiteVon);
-  schrift.setPointSizeF(satz.punkt);
-  label->setFont(schrift);
-  QStringList zeilen;
-  for (const std::u16string& zeile : satz.zeilen) {
-    zeilen.append(Q(zeile));
-  }
-  label->setText(zeilen.join(u'\n'));
-  const PixelRechteck entwurf = InPixel(s, LogischeDpi);
-  label->setGeometry(entwurf.x, entwurf.y, satz.breite, label->sizeHint().height());
-  return label;
-}
-
-// Shows the controls' tool tips. Qt would hand a tool tip that a widget holds itself to
-// screen readers as its description as well, where it would mostly repeat the name; each
-// control's description is set apart instead.
-class Tipps final : public QObject {
- public:
-  using QObject::QObject;
-
-  void Zeigen(QWidget& element, const QString& tipp) {
-    tipps_.insert(&element, tipp);
-    element.installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* objekt, QEvent* ereignis) override {
-    const auto tipp = tipps_.constFind(objekt);
-    if (ereignis->type() != QEvent::ToolTip || tipp == tipps_.cend()) {
-      return false;
-    }
-    QToolTip::showText(static_cast<QHelpEvent*>(ereignis)->globalPos(), *tipp,
-                       static_cast<QWidget*>(objekt));
-    return true;
-  }
-
- private:
-  QHash<const QObject*, QString> tipps_;
-};
-
-Farbe Von(const QColor& farbe) {
-  const QRgb rgb = farbe.rgb();
-  return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
-          static_cast<std::uint8_t>(qBlue(rgb))};
-}
-
-// A display field: disabled, and drawn so, but its text in a grey that reads against the
-// field and the window around it, whatever palette the platform or the user brings.
-class Anzeigefeld final : public QLineEdit {
- public:
-  explicit Anzeigefeld(QWidget* eltern) : QLineEdit(eltern) { Färben(); }
-
- protected:
-  void changeEvent(QEvent* ereignis) override {
-    QLineEdit::changeEvent(ereignis);
-    if (ereignis->type() == QEvent::PaletteChange) {
-      Färben();
-    }
-  }
-
- private:
-  void Färben() {
-    const QPalette& jetzt = palette();
-    const std::array gründe{Von(jetzt.color(QPalette::Disabled, QPalette::Base)),
-                            Von(jetzt.color(QPalette::Disabled, QPalette::Window))};
-    // The platform's grey, not the one set here before another palette came.
-    const Farbe grau = Von(QApplication::palette(this).color(QPalette::Disabled, QPalette::Text));
-    const Farbe lesbar =
-        LesbaresGrau(grau, gründe, Von(jetzt.color(QPalette::Active, QPalette::Text)));
-    const QColor farbe(lesbar.rot, lesbar.grün, lesbar.blau);
-    if (jetzt.color(QPalette::Disabled, QPalette::Text) != farbe) {
-      QPalette neu = jetzt;
-      neu.setColor(QPalette::Disabled, QPalette::Text, farbe);
-      setPalette(neu);  // comes back here once, and finds nothing more to do
-    }
-  }
-};
-
-// What a screen reader learns of a display field. Qt's own line edit calls itself editable
-// even when read-only; a display field is read-only text, its digit, that cannot be reached.
-class AnzeigeZugang final : public QAccessibleWidget, public QAccessibleTextInterface {
- public:
-  explicit AnzeigeZugang(Anzeigefeld& feld) : QAccessibleWidget(&feld, QAccessible::EditableText) {}
-
-  QAccessible::State state() const override {
-    QAccessible::State zustand = QAccessibleWidget::state();
-    zustand.readOnly = true;
-    return zustand;
-  }
-  QString text(QAccessible::Text art) const override {
-    return art == QAccessible::Value ? Text() : QAccessibleWidget::text(art);
-  }
-  void* interface_cast(QAccessible::InterfaceType art) override {
-    if (art == QAccessible::TextInterface) {
-      return static_cast<QAccessibleTextInterface*>(this);
-    }
-    return QAccessibleWidget::interface_cast(art);
-  }
-
-  // The text, whole; nothing in it is ever selected, and it has no cursor.
-  QString text(int anfang, int ende) const override { return Text().mid(anfang, ende - anfang); }
-  int characterCount() const override { return static_cast<int>(Text().size()); }
-  void selection(int, int* anfang, int* ende) const override { *anfang = *ende = 0; }
-  int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
-  QRect characterRect(int) const override { return rect(); }
-  int offsetAtPoint(const QPoint& punkt) const override { return rect().contains(punkt) ? 0 : -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* anfang, int* ende) const override {
-    *anfang = 0;
-    *ende = characterCount();
-    return {};
-  }
-
- private:
-  QString Text() const { return static_cast<const QLineEdit*>(widget())->text(); }
-};
-
-QAccessibleInterface* ZugangFür(const QString&, QObject* objekt) {
-  auto* feld = dynamic_cast<Anzeigefeld*>(objekt);
-  return feld != nullptr ? new AnzeigeZugang(*feld) : nullptr;
-}
-
-QPushButton* NeuerKnopf(const Steuerelement& s, QWidget* fenster) {
-  auto* knopf = new QPushButton(Q(s.text), fenster);
-  // Return and Enter press the focused button, as in a Windows dialog. Outside a QDialog no
-  // button is the default, so Return in a field presses none behind the user's back.
-  knopf->setAutoDefault(true);
-  // macOS leaves buttons out of the Tab cycle unless told otherwise.
-  knopf->setFocusPolicy(Qt::StrongFocus);
-  return knopf;
-}
-
-QLineEdit* NeuesTextfeld(const Steuerelement& s, QWidget* fenster) {
-  QLineEdit* feld = s.aktiviert ? new QLineEdit(fenster) : new Anzeigefeld(fenster);
-  feld->setMaxLength(MaxLänge(s));
-  feld->setText(Q(s.text));
-  feld->setEnabled(s.aktiviert);
-  if (!s.aktiviert) {
-    // Disabled is all the user meets; a screen reader also hears that the field holds text
-    // it can neither edit nor reach.
-    feld->setReadOnly(true);
-    feld->setFocusPolicy(Qt::NoFocus);
-    // The narrowest check digit fields are 13 pixels wide; Qt's inner text margin would
-    // leave too little room for one digit, so it is given back to the text.
-    feld->setAlignment(Qt::AlignCenter);
-    feld->setTextMargins(-2, 0, -2, 0);
-  }
-  return feld;
-}
-
-}  // namespace
 
 Fenster::Fenster(QWidget* eltern) : QWidget(eltern), form_(*this) {
   RessourcenLaden();
@@ -253,71 +39,6 @@ Fenster::~Fenster() {
     feld->removeEventFilter(this);
   }
   qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-}
-
-void Fenster::Aufbauen() {
-  setWindowTitle(Q(FensterTitel));
-  setWindowIcon(QIcon(QStringLiteral(":/voveduzaz.ico")));
-  // A fixed frame with minimize and close, but no maximize.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
-  setFixedSize(InPixel(FensterBreite, LogischeDpi), InPixel(FensterHöhe, LogischeDpi));
-
-  QAccessible::installFactory(&ZugangFür);  // once: Qt keeps each factory only once
-  auto* tipps = new Tipps(this);
-  QWidget* vorheriger = nullptr;
-  for (const Steuerelement& s : Steuerelemente) {
-    QWidget* w = nullptr;
-    switch (s.art) {
-      case Art::Beschriftung:
-        w = NeueBeschriftung(s, this);
-        break;
-      case Art::Knopf: {
-        auto* knopf = NeuerKnopf(s, this);
-        connect(knopf, &QPushButton::clicked, this, [this, &s] { form_.Click(s); });
-        w = knopf;
-        break;
-      }
-      case Art::Textfeld: {
-        auto* feld = NeuesTextfeld(s, this);
-        felder_[FeldIndex(s.feld)] = feld;
-        connect(feld, &QLineEdit::textChanged, this, [this, f = s.feld] { Geändert(f); });
-        if (s.aktiviert) {
-          feld->installEventFilter(this);
-        }
-        w = feld;
-        break;
-      }
-    }
-    elemente_[Zeile(s)] = w;
-    w->setObjectName(QString::fromStdString(ObjektName(s)));
-    w->setAccessibleName(Q(ZugänglicherName(s)));
-    w->setAccessibleDescription(Q(ZugänglicheBeschreibung(s)));
-    if (s.art != Art::Beschriftung) {
-      w->setFont(SchriftFür(s, font()));
-      w->setGeometry(Rechteck(InPixel(s, LogischeDpi)));
-      tipps->Zeigen(*w, Q(s.tipp));
-    }
-    // The table is in tab-index order; Qt links only controls that can take the focus.
-    if (IstTabstopp(s)) {
-      if (vorheriger != nullptr) {
-        setTabOrder(vorheriger, w);
-      }
-      vorheriger = w;
-    }
-  }
-  // A field is named to a screen reader by the label over it, too.
-  for (const Steuerelement& s : Steuerelemente) {
-    if (const Steuerelement* label = BeschriftungVon(s)) {
-      static_cast<QLabel*>(elemente_[Zeile(*label)])->setBuddy(elemente_[Zeile(s)]);
-    }
-  }
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
-    if (const Steuerelement* s = ElementVon(jetzt)) {
-      form_.FokusErhalten(*s);
-    }
-  });
 }
 
 const Steuerelement* Fenster::ElementVon(const QWidget* widget) const {
