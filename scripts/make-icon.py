@@ -31,7 +31,7 @@ import sys
 import zlib
 from dataclasses import dataclass, replace
 
-DESKTOP_ID = "de.morva.Voveduzaz"
+DESKTOP_ID = "de.morva.voveduzaz"
 
 # The standard 16-colour palette, in its usual index order, as (red, green, blue).
 PALETTE = [
