@@ -34,6 +34,8 @@ PZ_PAKETE_NATIV=(
   qt6-base-dev libgl-dev
   fonts-liberation
   xvfb xauth
+  # The program started as a user starts it.
+  xdotool
 )
 
 # What the Windows cross build and its tests under Wine need.
@@ -45,4 +47,6 @@ PZ_PAKETE_WINDOWS=(
   xvfb xauth
   fonts-liberation
   xclip
+  # scripts/run windows asks whether the display can be opened.
+  xdotool
 )
