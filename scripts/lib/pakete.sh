@@ -34,8 +34,15 @@ PZ_PAKETE_NATIV=(
   qt6-base-dev libgl-dev
   fonts-liberation
   xvfb xauth
-  # The program started as a user starts it.
+  # The program started as a user starts it, and its installation checked.
   xdotool
+  desktop-file-utils appstream
+)
+
+# What making the Debian package needs, and its check.
+PZ_PAKETE_PAKET=(
+  dpkg-dev
+  lintian
 )
 
 # What the Windows cross build and its tests under Wine need.
