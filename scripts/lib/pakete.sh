@@ -33,7 +33,16 @@ PZ_PAKETE_NATIV=(
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
   fonts-liberation
-  xvfb xauth xdotool
+  xvfb xauth
+  # The program started as a user starts it, and its installation checked.
+  xdotool
+  desktop-file-utils appstream
+)
+
+# What making the Debian package needs, and its check.
+PZ_PAKETE_PAKET=(
+  dpkg-dev
+  lintian
 )
 
 # What the Windows cross build and its tests under Wine need.
@@ -45,4 +54,6 @@ PZ_PAKETE_WINDOWS=(
   xvfb xauth
   fonts-liberation
   xclip
+  # scripts/run windows asks whether the display can be opened.
+  xdotool
 )
