@@ -82,7 +82,78 @@ int DpiVon(HWND fenster) {
   return SystemDpi();
 }
 
+void Fenster::SchriftenErstellen(int dpi) {
+  std::vector<HFONT> alt{feldSchrift_, knopfSchrift_, standardSchrift_};
+  alt.insert(alt.end(), eigeneSchrift_.begin(), eigeneSchrift_.end());
+  eigeneSchrift_.fill(nullptr);
+  feldSchrift_ = SchriftErstellen(FeldSchrift, dpi);
+  knopfSchrift_ = SchriftErstellen(KnopfSchrift, dpi);
+  standard_ = MeldungsSchrift(dpi);
+  standardSchrift_ = CreateFontIndirectW(&standard_);
+  for (HFONT schrift : alt) {
+    if (schrift != nullptr) {
+      DeleteObject(schrift);
+    }
+  }
+}
+
+// Where a control stands at the current DPI, in which font, and for a label the lines it
+// shows. A label that has to step its font down gets one of its own.
+Fenster::Platz Fenster::PlatzVon(const Steuerelement& s, HDC dc) {
+  const std::size_t zeile = Zeile(s);
+  Platz platz{InPixel(s, dpi_), Breit(s.text),
+              s.art == Art::Textfeld ? feldSchrift_
+              : s.art == Art::Knopf  ? knopfSchrift_
+                                     : standardSchrift_};
+  if (s.art != Art::Beschriftung) {
+    return platz;
+  }
+  const auto breiteVon = [&](std::u16string_view text, double punkt) {
+    const LOGFONTW def = InGröße(standard_, punkt, dpi_);
+    const bool eigene = def.lfHeight != standard_.lfHeight;
+    const HFONT schrift = eigene ? CreateFontIndirectW(&def) : standardSchrift_;
+    const HGDIOBJ vorher = SelectObject(dc, schrift);
+    const LONG breite = Ausmaß(dc, Breit(text), DT_SINGLELINE).cx;
+    SelectObject(dc, vorher);
+    if (eigene) {
+      DeleteObject(schrift);
+    }
+    return static_cast<int>(breite);
+  };
+  const BeschriftungsSatz satz = BeschriftungSetzen(s, dpi_, PunktVon(standard_, dpi_), breiteVon);
+  if (const LOGFONTW def = InGröße(standard_, satz.punkt, dpi_);
+      def.lfHeight != standard_.lfHeight) {
+    eigeneSchrift_[zeile] = CreateFontIndirectW(&def);
+    platz.schrift = eigeneSchrift_[zeile];
+  }
+  platz.text.clear();
+  for (const std::u16string& text : satz.zeilen) {
+    platz.text += (platz.text.empty() ? L"" : L"\r\n") + Breit(text);
+  }
+  const HGDIOBJ vorher = SelectObject(dc, platz.schrift);
+  platz.rechteck.breite = satz.breite;
+  platz.rechteck.höhe = Ausmaß(dc, platz.text, 0).cy;
+  SelectObject(dc, vorher);
+  return platz;
+}
+
+void Fenster::Einrichten(const Steuerelement& s, const Platz& platz) {
+  const HWND element = elemente_[Zeile(s)];
+  SendMessageW(element, WM_SETFONT, reinterpret_cast<WPARAM>(platz.schrift), FALSE);
+  if (s.art == Art::Textfeld) {
+    // The margins the edit derives from the font would leave a full txtBehördenKennZahl
+    // no room for the caret, and it would scroll its first digit out of sight.
+    const int rand = s.aktiviert ? MulDiv(1, dpi_, 96) : 0;
+    SendMessageW(element, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(rand, rand));
+  }
+}
+
+// Each control is created where it stands, in its font: moving 22 controls into place
+// afterwards would cost a noticeable part of the start under Wine.
 void Fenster::ElementeErstellen() {
+  dpi_ = DpiVon(fenster_);
+  SchriftenErstellen(dpi_);
+  const HDC dc = GetDC(fenster_);
   for (const std::size_t zeile : Erstellreihenfolge) {
     const Steuerelement& s = Steuerelemente[zeile];
     const wchar_t* klasse = L"STATIC";
@@ -111,19 +182,22 @@ void Fenster::ElementeErstellen() {
         }
         break;
     }
-    const std::wstring text = Breit(s.text);
+    const Platz platz = PlatzVon(s, dc);
+    const PixelRechteck& r = platz.rechteck;
     // Each new child goes to the bottom of the z-order, so this order of creation puts
     // each label just before its field and keeps the dialog manager's Tab order the
     // table's.
-    const HWND element =
-        CreateWindowExW(erweitert, klasse, text.c_str(), stil, 0, 0, 0, 0, fenster_,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ErsteSteuerelementId) +
-                                                static_cast<INT_PTR>(zeile)),
-                        instanz_, nullptr);
+    const HWND element = CreateWindowExW(
+        erweitert, klasse, platz.text.c_str(), stil, r.x, r.y, r.breite, r.höhe, fenster_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ErsteSteuerelementId) +
+                                static_cast<INT_PTR>(zeile)),
+        instanz_, nullptr);
     if (element == nullptr) {
+      ReleaseDC(fenster_, dc);
       throw std::runtime_error("CreateWindowExW");
     }
     elemente_[zeile] = element;
+    Einrichten(s, platz);
     if (s.art == Art::Textfeld) {
       SendMessageW(element, EM_SETLIMITTEXT, static_cast<WPARAM>(MaxLänge(s)), 0);
       if (s.aktiviert) {
@@ -134,14 +208,34 @@ void Fenster::ElementeErstellen() {
       }
     }
   }
+  ReleaseDC(fenster_, dc);
 }
 
-void Fenster::TippsErstellen() {
+// A disabled control gets no mouse input, so its tip is a tool of the window over its
+// rectangle.
+void Fenster::TippRechteckSetzen(const Steuerelement& s) {
+  RECT r;
+  GetWindowRect(elemente_[Zeile(s)], &r);
+  MapWindowPoints(nullptr, fenster_, reinterpret_cast<POINT*>(&r), 2);
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = fenster_;
+  info.uId = ErsteTippId + Zeile(s);
+  info.rect = r;
+  SendMessageW(tipps_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+// Made once the window is on the screen: a tip shows only after the pointer has rested
+// half a second, and making them first would hold the window back.
+LRESULT Fenster::TippsErstellen() {
+  if (tipps_ != nullptr || fenster_ == nullptr) {
+    return 0;
+  }
   tipps_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, fenster_, nullptr, instanz_, nullptr);
   if (tipps_ == nullptr) {
-    return;  // the window works without its tips
+    return 0;  // the window works without its tips
   }
   for (const Steuerelement& s : Steuerelemente) {
     if (s.tipp.empty()) {
@@ -155,89 +249,38 @@ void Fenster::TippsErstellen() {
     if (s.aktiviert) {
       info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       info.uId = reinterpret_cast<UINT_PTR>(elemente_[Zeile(s)]);
+      SendMessageW(tipps_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     } else {
       info.uFlags = TTF_SUBCLASS;
-      info.uId = ErsteTippId + Zeile(s);  // its rectangle follows in Anordnen
+      info.uId = ErsteTippId + Zeile(s);
+      SendMessageW(tipps_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+      TippRechteckSetzen(s);
     }
-    SendMessageW(tipps_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   }
+  return 0;
 }
 
+// At a new DPI: new fonts, every control to its new place, and the tips with them.
 void Fenster::Anordnen(int dpi) {
   dpi_ = dpi;
-  std::vector<HFONT> alt{feldSchrift_, knopfSchrift_, standardSchrift_};
-  alt.insert(alt.end(), eigeneSchrift_.begin(), eigeneSchrift_.end());
-  eigeneSchrift_.fill(nullptr);
-  feldSchrift_ = SchriftErstellen(FeldSchrift, dpi);
-  knopfSchrift_ = SchriftErstellen(KnopfSchrift, dpi);
-  const LOGFONTW standard = MeldungsSchrift(dpi);
-  standardSchrift_ = CreateFontIndirectW(&standard);
-
+  SchriftenErstellen(dpi);
   const HDC dc = GetDC(fenster_);
-  const HGDIOBJ vorher = SelectObject(dc, standardSchrift_);
-  const auto breiteVon = [&](std::u16string_view zeile, double punkt) {
-    const LOGFONTW def = InGröße(standard, punkt, dpi);
-    const bool eigene = def.lfHeight != standard.lfHeight;
-    const HFONT schrift = eigene ? CreateFontIndirectW(&def) : standardSchrift_;
-    SelectObject(dc, schrift);
-    const LONG breite = Ausmaß(dc, Breit(zeile), DT_SINGLELINE).cx;
-    SelectObject(dc, standardSchrift_);
-    if (eigene) {
-      DeleteObject(schrift);
-    }
-    return static_cast<int>(breite);
-  };
   for (const Steuerelement& s : Steuerelemente) {
-    const std::size_t zeile = Zeile(s);
-    const HWND element = elemente_[zeile];
-    PixelRechteck r = InPixel(s, dpi);
-    HFONT schrift = s.art == Art::Textfeld ? feldSchrift_
-                    : s.art == Art::Knopf  ? knopfSchrift_
-                                           : standardSchrift_;
+    const HWND element = elemente_[Zeile(s)];
+    const Platz platz = PlatzVon(s, dc);
     if (s.art == Art::Beschriftung) {
-      const BeschriftungsSatz satz = BeschriftungSetzen(s, dpi, PunktVon(standard, dpi), breiteVon);
-      if (const LOGFONTW def = InGröße(standard, satz.punkt, dpi);
-          def.lfHeight != standard.lfHeight) {
-        eigeneSchrift_[zeile] = CreateFontIndirectW(&def);
-        schrift = eigeneSchrift_[zeile];
-      }
-      std::wstring text;
-      for (const std::u16string& z : satz.zeilen) {
-        text += (text.empty() ? L"" : L"\r\n") + Breit(z);
-      }
-      SelectObject(dc, schrift);
-      r.breite = satz.breite;
-      r.höhe = Ausmaß(dc, text, 0).cy;
-      SelectObject(dc, standardSchrift_);
-      SetWindowTextW(element, text.c_str());
+      SetWindowTextW(element, platz.text.c_str());
     }
-    SendMessageW(element, WM_SETFONT, reinterpret_cast<WPARAM>(schrift), FALSE);
-    if (s.art == Art::Textfeld) {
-      // The margins the edit derives from the font would leave a full txtBehördenKennZahl
-      // no room for the caret, and it would scroll its first digit out of sight.
-      const int rand = s.aktiviert ? MulDiv(1, dpi, 96) : 0;
-      SendMessageW(element, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(rand, rand));
-    }
+    Einrichten(s, platz);
+    const PixelRechteck& r = platz.rechteck;
     SetWindowPos(element, nullptr, r.x, r.y, r.breite, r.höhe,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
     if (tipps_ != nullptr && !s.aktiviert && !s.tipp.empty()) {
-      TTTOOLINFOW info{};
-      info.cbSize = sizeof(info);
-      info.hwnd = fenster_;
-      info.uId = ErsteTippId + zeile;
-      info.rect = {r.x, r.y, r.x + r.breite, r.y + r.höhe};
-      SendMessageW(tipps_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
+      TippRechteckSetzen(s);
     }
   }
-  SelectObject(dc, vorher);
   ReleaseDC(fenster_, dc);
   InvalidateRect(fenster_, nullptr, TRUE);
-
-  for (HFONT schrift : alt) {
-    if (schrift != nullptr) {
-      DeleteObject(schrift);
-    }
-  }
 }
 
 void Fenster::GrößeSetzen(const POINT* ort) {

@@ -18,6 +18,7 @@ constexpr wchar_t Fensterklasse[] = L"MORVA.Voveduzaz";
 
 // Older SDKs lack the message; the value is fixed since Windows 8.1.
 constexpr UINT NachrichtDpiGeändert = 0x02E0;
+constexpr UINT NachrichtTippsErstellen = WM_APP;
 
 int StandardMeldungsfenster(HWND besitzer, const std::wstring& text, const std::wstring& titel,
                             UINT stil) {
@@ -59,8 +60,6 @@ Fenster::Fenster(HINSTANCE instanz)
   }
   ElementeErstellen();
   ZugänglicheNamenSetzen();
-  TippsErstellen();
-  Anordnen(DpiVon(fenster_));
   GrößeSetzen(nullptr);
   form_.Form_Load();
 }
@@ -85,6 +84,7 @@ Fenster::~Fenster() {
 void Fenster::Zeigen(int anzeige) {
   ShowWindow(fenster_, anzeige);
   UpdateWindow(fenster_);
+  PostMessageW(fenster_, NachrichtTippsErstellen, 0, 0);
   // Without a window manager nothing may activate the window; showing it still counts.
   if (anzeige != SW_HIDE && anzeige != SW_SHOWMINNOACTIVE && anzeige != SW_SHOWNOACTIVATE &&
       anzeige != SW_SHOWNA && anzeige != SW_MINIMIZE) {
@@ -200,6 +200,8 @@ LRESULT Fenster::Behandeln(UINT nachricht, WPARAM w, LPARAM l) {
       return Doppelklick();
     case NachrichtDpiGeändert:
       return DpiGeändert(w, l);
+    case NachrichtTippsErstellen:
+      return TippsErstellen();
     case WM_DESTROY:
       return Zerstört();
     case WM_NCDESTROY:

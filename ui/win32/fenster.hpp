@@ -86,8 +86,17 @@ class Fenster final : public FensterPort {
   LRESULT Einfügen(std::size_t zeile);
 
   // anordnung.cpp
+  struct Platz {
+    PixelRechteck rechteck;
+    std::wstring text;
+    HFONT schrift;
+  };
+  void SchriftenErstellen(int dpi);
+  Platz PlatzVon(const Steuerelement& s, HDC dc);
+  void Einrichten(const Steuerelement& s, const Platz& platz);
   void ElementeErstellen();
-  void TippsErstellen();
+  void TippRechteckSetzen(const Steuerelement& s);
+  LRESULT TippsErstellen();
   void Anordnen(int dpi);
   // Sizes the window so that its client area has the table's size at the current DPI;
   // moves it to ort if given.
@@ -113,6 +122,7 @@ class Fenster final : public FensterPort {
   HFONT feldSchrift_ = nullptr;
   HFONT knopfSchrift_ = nullptr;
   HFONT standardSchrift_ = nullptr;
+  LOGFONTW standard_{};  // the system's message font at the current DPI
   // Labels that had to step their font down to fit have one of their own.
   std::array<HFONT, Steuerelemente.size()> eigeneSchrift_{};
   int dpi_ = 96;

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -217,6 +219,10 @@ TEST_F(FensterTest, AnordnungUndTabFolge) {
               (std::array<long, 4>{soll.x, soll.y, ganz ? soll.breite : 0, ganz ? soll.höhe : 0}))
         << ObjektName(s);
   }
+  // The tips come once the window is on the screen, one for each control that has one.
+  ASSERT_NE(fenster_->Tipps(), nullptr);
+  EXPECT_EQ(SendMessageW(fenster_->Tipps(), TTM_GETTOOLCOUNT, 0, 0),
+            std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
   // A DPI no screen has, sent by another program, changes nothing.
   RECT vorher, nachher, vorschlag{0, 0, 10, 10};
   GetWindowRect(F(txtSeriennr), &vorher);
