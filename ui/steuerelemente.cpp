@@ -156,7 +156,7 @@ BeschriftungsSatz BeschriftungSetzen(
   // Text widths scale with the size: one jump lands close, a few quarter points finish.
   constexpr double Kleinste = 6.0;
   double punkt = std::floor(standardPunkt * raum / satz.breite * 4.0) / 4.0;
-  punkt = std::clamp(punkt, Kleinste, standardPunkt - 0.25);
+  punkt = std::clamp(punkt, Kleinste, std::max(Kleinste, standardPunkt - 0.25));
   int breite = breiteBei(punkt);
   while (breite > raum && punkt > Kleinste) {
     punkt -= 0.25;
