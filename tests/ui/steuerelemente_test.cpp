@@ -106,18 +106,5 @@ TEST(Steuerelemente, ZugänglicheNamenUndBeschreibungen) {
   }
 }
 
-// Each label just before the field it names, Text1 before every label; the Tab stops in the
-// table's order.
-TEST(Steuerelemente, ErstellreihenfolgeStelltJedeBeschriftungVorIhrFeld) {
-  std::string reihe;
-  for (const std::size_t zeile : Erstellreihenfolge) {
-    reihe += ObjektName(Steuerelemente[zeile]) + ' ';
-  }
-  EXPECT_EQ(reihe,
-            "Text1 cb_ZA_alles cb_löschen cb_ZA_0 cb_ZA_1 cb_ZA_2 "
-            "Label3 txtPZBKZ_Seriennr Label2 txtSeriennr Label4 txtGeburt Label5 txtPZGeburt "
-            "Label8 txtPZgesamt Label7 txtPZAblauf Label6 txtAblauf Label1 txtBehördenKennZahl ");
-}
-
 }  // namespace
 }  // namespace pz
