@@ -22,11 +22,9 @@ using Meldung = std::tuple<std::u16string, std::u16string, Meldungsart>;  // tex
 class FakeFenster : public FensterPort {
  public:
   FakeFenster() : form(*this) {
-    for (const auto& s : Steuerelemente) {
-      if (s.art == Art::Textfeld) {
-        felder_[FeldIndex(s.feld)] = {std::u16string(s.text),
-                                      static_cast<std::size_t>(MaxLänge(s))};
-      }
+    for (std::size_t i = 0; i < AnzahlFelder; ++i) {
+      const Steuerelement& s = ZeileVon(static_cast<Feld>(i));
+      felder_[i] = {std::u16string(s.text), static_cast<std::size_t>(MaxLänge(s))};
     }
     form.Form_Load();
     form.Aktiviert();
