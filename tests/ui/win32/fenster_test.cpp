@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstddef>
 #include <memory>
 #include <semaphore>
 #include <string>
@@ -19,8 +19,10 @@
 #include <vector>
 
 #include "fenster.hpp"
+#include "kontrast_messen.hpp"
 #include "nummer.hpp"
 #include "steuerelemente.hpp"
+#include "werkzeug.hpp"
 
 namespace pz::win32 {
 namespace {
@@ -28,15 +30,6 @@ namespace {
 using enum Feld;
 using Meldungen = std::vector<std::tuple<std::wstring, std::wstring, UINT>>;  // text, title, style
 const std::wstring Eingabe = L"123456789520727101231";
-const std::wstring Vollständig = L"1234|56789|7|D|520727|3|101231|2|6|";
-
-std::wstring Breit(std::u16string_view text) {
-  return {text.begin(), text.end()};
-}
-
-std::u16string Schmal(std::wstring_view text) {
-  return {text.begin(), text.end()};
-}
 
 std::wstring Zwischenablage() {
   OpenClipboard(nullptr);  // failing, it leaves no data to read
@@ -45,6 +38,13 @@ std::wstring Zwischenablage() {
   GlobalUnlock(daten);
   CloseClipboard();
   return text;
+}
+
+// A BSTR an accessible object handed over, as text; none is the empty text.
+std::wstring Übernehmen(BSTR text) {
+  std::wstring ergebnis = text != nullptr ? text : L"";
+  SysFreeString(text);
+  return ergebnis;
 }
 
 class FensterTest : public ::testing::Test {
@@ -57,6 +57,7 @@ class FensterTest : public ::testing::Test {
     fenster_ = std::make_unique<Fenster>(GetModuleHandleW(nullptr));
     fenster_->SetzeMeldungsfenster([this](HWND, const auto&... meldung) {
       meldungen_.emplace_back(meldung...);
+      SetFocus(nullptr);  // as the box takes it
       return IDOK;
     });
     fenster_->Zeigen(SW_SHOWNORMAL);
@@ -82,90 +83,58 @@ class FensterTest : public ::testing::Test {
     }
   }
 
-  HWND F(Feld feld) const { return fenster_->FeldFenster(feld); }
+  HWND E(const Steuerelement& s) const { return fenster_->Element(Zeile(s)); }
+  HWND E(Feld feld) const { return fenster_->FeldFenster(feld); }
   HWND E(std::string_view name) const {
-    return fenster_->Element(static_cast<std::size_t>(
-        std::ranges::find(Steuerelemente, name, ObjektName) - Steuerelemente.begin()));
-  }
-
-  // The nine fields in the order of the number row, each followed by a bar.
-  std::wstring Texte() const {
-    std::wstring texte;
-    for (std::size_t i = 0; i < AnzahlFelder; ++i) {
-      texte.append(Breit(fenster_->Text(static_cast<Feld>(i)))) += L'|';
-    }
-    return texte;
+    return E(*std::ranges::find(Steuerelemente, name, ObjektName));
   }
 
   std::unique_ptr<Fenster> fenster_;
   Meldungen meldungen_;
 };
 
-// Keys typed, then perhaps one message to a field with a selection. An edit pastes on
-// Ctrl+V's character. Wine reports EN_CHANGE for a fifth digit that the maximum length
-// refuses: passed on as a change, the full field would pull the focus on. A digit typed over
-// itself is a change. Delete types no character, so only the edit's notification reports it.
-// Every message that brings a character passes the key filter; a paste takes what Form1
-// says a field takes.
+// Keys typed, then perhaps one message to a field with a selection; the number and the
+// focus after it. An edit pastes on Ctrl+V's character. Wine reports EN_CHANGE for a fifth
+// digit that the maximum length refuses: passed on as a change, the full field would pull
+// the focus on. A digit typed over itself is a change. Delete types no character, so only
+// the edit's notification reports it. Every message that brings a character passes the
+// key filter; a paste takes what Form1 says a field takes.
 TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
   constexpr Feld bkz = txtBehördenKennZahl;
-  struct Fall {
-    const char* name;
-    std::wstring getippt{};
-    UINT nachricht = 0;
-    WPARAM w = 0;
-    Feld feld = bkz;
-    std::pair<int, int> auswahl{};
-    std::wstring ablage = L"1234567";
-    std::wstring erwartet{};
-    Feld fokus = bkz;
-  };
-  // clang-format off
-  for (const Fall& fall : {
-      Fall{.name = "whole number", .getippt = Eingabe, .erwartet = Vollständig, .fokus = txtAblauf},
-      Fall{.name = "Ctrl+V typed", .getippt = L"\x16", .erwartet = L"|||D||||||"},
-      Fall{.name = "digits of other scripts", .getippt = L"\x0663\x06F3\x0969\xFF13\x0E53",
-           .erwartet = L"|||D||||||"},
-      Fall{.name = "fifth digit refused", .getippt = L"1234", .nachricht = WM_CHAR, .w = L'5',
-           .auswahl = {4, 4}, .erwartet = L"1234|||D||||||"},
-      Fall{.name = "Backspace before the first digit", .getippt = L"1234", .nachricht = WM_CHAR,
-           .w = L'\b', .erwartet = L"1234|||D||||||"},
-      Fall{.name = "digit over itself", .getippt = L"1234", .nachricht = WM_CHAR, .w = L'1',
-           .auswahl = {0, 1}, .erwartet = L"1234|||D||||||", .fokus = txtSeriennr},
-      Fall{.name = "WM_UNICHAR, Arabic-Indic three", .nachricht = WM_UNICHAR, .w = 0x0663,
-           .erwartet = L"|||D||||||"},
-      Fall{.name = "WM_UNICHAR, beyond 16 bits", .nachricht = WM_UNICHAR, .w = 0x1D7D1,
-           .erwartet = L"|||D||||||"},
-      Fall{.name = "WM_UNICHAR, a digit", .nachricht = WM_UNICHAR, .w = L'5',
-           .erwartet = L"5|||D||||||"},
-      Fall{.name = "paste cut short", .nachricht = WM_PASTE, .feld = txtSeriennr,
-           .erwartet = L"|12345||D||||||", .fokus = txtGeburt},
-      Fall{.name = "paste up to the line break", .nachricht = WM_PASTE, .ablage = L"12\r\n34",
-           .erwartet = L"12|||D||||||"},
-      Fall{.name = "paste up to a lone carriage return", .nachricht = WM_PASTE,
-           .ablage = L"12\r34", .erwartet = L"12|||D||||||"},
-      Fall{.name = "paste, no half of a pair", .nachricht = WM_PASTE,
-           .ablage = L"123\xD83D\xDE00", .erwartet = L"123|||D||||||"},
-      Fall{.name = "paste, a whole pair", .nachricht = WM_PASTE, .ablage = L"12\xD83D\xDE00",
-           .erwartet = L"12\xD83D\xDE00|||D||||||", .fokus = txtSeriennr},
-      Fall{.name = "Delete", .getippt = Eingabe, .nachricht = WM_KEYDOWN, .w = VK_DELETE,
-           .feld = txtGeburt, .erwartet = L"1234|56789|7|D|20727||101231|2|6|",
-           .fokus = txtGeburt},
-  }) {  // clang-format on
-    SCOPED_TRACE(fall.name);
+  const std::wstring ablage = L"1234567";
+  // name, typed, then a message with its wParam to a field with a selection; what the
+  // clipboard holds; the number and the focus after it
+  const std::tuple<const char*, std::wstring, UINT, WPARAM, Feld, std::pair<int, int>, std::wstring,
+                   std::u16string, Feld>
+      fälle[] = {
+          // clang-format off
+      {"whole number", Eingabe, 0, 0, bkz, {}, ablage, u"1234567897D520727310123126", txtAblauf},
+      {"Ctrl+V, digits of other scripts", L"\x16\x0663\x06F3\x0969\xFF13\x0E53", 0, 0, bkz, {}, ablage, u"D", bkz},
+      {"fifth digit refused", L"1234", WM_CHAR, L'5', bkz, {4, 4}, ablage, u"1234D", bkz},
+      {"digit over itself", L"1234", WM_CHAR, L'1', bkz, {0, 1}, ablage, u"1234D", txtSeriennr},
+      {"WM_UNICHAR beyond 16 bits", L"", WM_UNICHAR, 0x1D7D1, bkz, {}, ablage, u"D", bkz},
+      {"WM_UNICHAR, a digit", L"", WM_UNICHAR, L'5', bkz, {}, ablage, u"5D", bkz},
+      {"paste cut short", L"", WM_PASTE, 0, txtSeriennr, {}, ablage, u"12345D", txtGeburt},
+      {"paste up to a lone carriage return", L"", WM_PASTE, 0, bkz, {}, L"12\r34", u"12D", bkz},
+      {"paste, no half of a pair", L"", WM_PASTE, 0, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
+      {"Delete", Eingabe, WM_KEYDOWN, VK_DELETE, txtGeburt, {}, ablage, u"1234567897D2072710123126", txtGeburt},
+          // clang-format on
+      };
+  for (const auto& [name, getippt, nachricht, w, feld, auswahl, zwischenablage, nummer, fokus] :
+       fälle) {
+    SCOPED_TRACE(name);
     Neu();
-    ASSERT_TRUE(fenster_->InZwischenablageLegen(Schmal(fall.ablage)));
-    Tippen(fall.getippt);
-    if (fall.nachricht != 0) {
-      SetFocus(F(fall.feld));
-      SendMessageW(F(fall.feld), EM_SETSEL, static_cast<WPARAM>(fall.auswahl.first),
-                   fall.auswahl.second);
-      Senden(F(fall.feld), fall.nachricht, fall.w);
+    ASSERT_TRUE(fenster_->InZwischenablageLegen(Schmal(zwischenablage)));
+    Tippen(getippt);
+    if (nachricht != 0) {
+      SetFocus(E(feld));
+      SendMessageW(E(feld), EM_SETSEL, static_cast<WPARAM>(auswahl.first), auswahl.second);
+      Senden(E(feld), nachricht, w);
     }
-    EXPECT_EQ(Texte(), fall.erwartet);
-    EXPECT_EQ(GetFocus(), F(fall.fokus));
+    EXPECT_EQ(GanzeNummer(*fenster_), nummer);
+    EXPECT_EQ(GetFocus(), E(fokus));
   }
-  EXPECT_EQ(SendMessageW(F(bkz), WM_UNICHAR, UNICODE_NOCHAR, 0), TRUE);
+  EXPECT_EQ(SendMessageW(E(bkz), WM_UNICHAR, UNICODE_NOCHAR, 0), TRUE);
 }
 
 // Each copy button reaches its own command, and the clipboard hands out what Form1 put
@@ -176,13 +145,14 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
   Tippen(Eingabe);
   for (const Steuerelement& s : Steuerelemente) {
     if (s.art == Art::Knopf && s.knopf != Knopf::cb_löschen) {
-      Senden(E(ObjektName(s)), BM_CLICK, 0);
-      EXPECT_EQ(Zwischenablage(),
-                Breit(s.knopf == Knopf::cb_ZA ? Block(*fenster_, static_cast<std::size_t>(s.index))
-                                              : GanzeNummer(*fenster_)))
+      Senden(E(s), BM_CLICK, 0);
+      EXPECT_EQ(Schmal(Zwischenablage()), s.knopf == Knopf::cb_ZA
+                                              ? Block(*fenster_, static_cast<std::size_t>(s.index))
+                                              : GanzeNummer(*fenster_))
           << ObjektName(s);
     }
   }
+  const std::wstring vorher = Zwischenablage();
   std::binary_semaphore offen{0}, freigeben{0};
   std::thread halter([&] {
     OpenClipboard(nullptr);
@@ -196,12 +166,14 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
   Senden(E("cb_ZA_0"), BM_CLICK, 0);
   freigeben.release();
   halter.join();
-  EXPECT_EQ(Zwischenablage(), Breit(GanzeNummer(*fenster_)));
+  EXPECT_EQ(Zwischenablage(), vorher);
   Senden(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
   EXPECT_EQ(meldungen_,
             (Meldungen{{Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
                        {Breit(InfoText), Breit(FensterTitel), MB_ICONINFORMATION}}));
   EXPECT_EQ(GetFocus(), E("cb_ZA_0")) << "the focus is back where it was before the boxes";
+  Senden(E("cb_löschen"), BM_CLICK, 0);
+  EXPECT_EQ(GanzeNummer(*fenster_), u"D");
 }
 
 // The dialog manager walks the z-order, which must follow the table's tab order and skip the
@@ -210,7 +182,7 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
 TEST_F(FensterTest, AnordnungUndTabFolge) {
   for (const Steuerelement& s : Steuerelemente) {
     RECT r;
-    GetWindowRect(fenster_->Element(Zeile(s)), &r);
+    GetWindowRect(E(s), &r);
     MapWindowPoints(nullptr, fenster_->Hwnd(), reinterpret_cast<POINT*>(&r), 2);
     const PixelRechteck soll = InPixel(s, 96);
     const bool ganz = s.art != Art::Beschriftung;
@@ -225,17 +197,17 @@ TEST_F(FensterTest, AnordnungUndTabFolge) {
             std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
   // A DPI no screen has, sent by another program, changes nothing.
   RECT vorher, nachher, vorschlag{0, 0, 10, 10};
-  GetWindowRect(F(txtSeriennr), &vorher);
+  GetWindowRect(E(txtSeriennr), &vorher);
   SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, 0,
                reinterpret_cast<LPARAM>(&vorschlag));
-  GetWindowRect(F(txtSeriennr), &nachher);
+  GetWindowRect(E(txtSeriennr), &nachher);
   EXPECT_TRUE(EqualRect(&vorher, &nachher));
   // The focus starts in the authority code, the last stop of the cycle.
   for (const Steuerelement& s : Steuerelemente) {
     if (IstTabstopp(s)) {
       MSG taste{GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {0, 0}};
       fenster_->Verarbeiten(taste);
-      EXPECT_EQ(GetFocus(), fenster_->Element(Zeile(s))) << ObjektName(s);
+      EXPECT_EQ(GetFocus(), E(s)) << ObjektName(s);
     }
   }
 }
@@ -248,9 +220,77 @@ TEST_F(FensterTest, AktivierungUndProgrammÄnderung) {
   Senden(fenster_->Hwnd(), WM_ACTIVATE, WA_ACTIVE);
   EXPECT_EQ(GetFocus(), E("cb_löschen"));
   for (int mal = 0; mal < 2; ++mal) {
-    SetFocus(F(txtBehördenKennZahl));
+    SetFocus(E(txtBehördenKennZahl));
     fenster_->SetzeText(txtGeburt, u"520727");
-    EXPECT_EQ(GetFocus(), F(txtAblauf)) << mal;
+    EXPECT_EQ(GetFocus(), E(txtAblauf)) << mal;
+  }
+}
+
+// What a screen reader learns through MSAA: labels are static text, buttons push buttons,
+// fields text; a display field is read-only and unavailable, its digit the value. The
+// names are the program's on Windows and Wine alike, whether the system's property service
+// or the control itself supplies them. Where nothing names a field, a screen reader takes
+// the nearest label before it in the z-order: that is the field's own, and Text1 has none
+// before it at all.
+TEST_F(FensterTest, WieEinScreenreaderEsHört) {
+  fenster_->SetzeText(txtPZGeburt, u"3");
+  for (const Steuerelement& s : Steuerelemente) {
+    SCOPED_TRACE(ObjektName(s));
+    IAccessible* zugang = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(E(s), static_cast<DWORD>(OBJID_CLIENT),
+                                         __uuidof(IAccessible), reinterpret_cast<void**>(&zugang)),
+              S_OK);
+    VARIANT selbst{};
+    selbst.vt = VT_I4;
+    selbst.lVal = CHILDID_SELF;
+    BSTR name = nullptr, beschreibung = nullptr, wert = nullptr;
+    VARIANT rolle{}, zustand{};
+    zugang->get_accName(selbst, &name);
+    zugang->get_accDescription(selbst, &beschreibung);
+    zugang->get_accValue(selbst, &wert);
+    zugang->get_accRole(selbst, &rolle);
+    zugang->get_accState(selbst, &zustand);
+    zugang->Release();
+    EXPECT_EQ(Übernehmen(name), Breit(ZugänglicherName(s)));
+    EXPECT_EQ(Übernehmen(beschreibung), Breit(ZugänglicheBeschreibung(s)));
+    const std::wstring text = Übernehmen(wert);
+    EXPECT_EQ(rolle.lVal, s.art == Art::Knopf      ? ROLE_SYSTEM_PUSHBUTTON
+                          : s.art == Art::Textfeld ? ROLE_SYSTEM_TEXT
+                                                   : ROLE_SYSTEM_STATICTEXT);
+    if (s.art == Art::Textfeld) {
+      const LONG nurLesen = STATE_SYSTEM_READONLY | STATE_SYSTEM_UNAVAILABLE;
+      EXPECT_EQ(zustand.lVal & nurLesen, s.aktiviert ? 0 : nurLesen);
+      EXPECT_EQ(text, Breit(fenster_->Text(s.feld)));
+      const Steuerelement* label = BeschriftungVon(s);
+      EXPECT_EQ(GetWindow(E(s), GW_HWNDPREV), label != nullptr ? E(*label) : nullptr);
+    }
+  }
+}
+
+// The check digits and the "D" stay disabled, and their text reads against its ground as
+// it stands on the screen.
+TEST_F(FensterTest, AnzeigefelderLesbar) {
+  for (const Feld feld : {txtPZBKZ_Seriennr, txtPZGeburt, txtPZAblauf, txtPZgesamt}) {
+    fenster_->SetzeText(feld, u"8");
+  }
+  RedrawWindow(fenster_->Hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (const Steuerelement& s : Steuerelemente) {
+    if (s.art == Art::Textfeld && !s.aktiviert) {
+      SCOPED_TRACE(ObjektName(s));
+      EXPECT_FALSE(IsWindowEnabled(E(s)));
+      RECT r;
+      GetClientRect(E(s), &r);
+      const HDC dc = GetDC(E(s));
+      // GetPixel gives 0xBBGGRR.
+      EXPECT_GE(test::GezeichneterKontrast(r.right, r.bottom,
+                                           [dc](int x, int y) {
+                                             const COLORREF c = GetPixel(dc, x, y);
+                                             return RGB(GetBValue(c), GetGValue(c), GetRValue(c));
+                                           }),
+                LesbarerKontrast);
+      ReleaseDC(E(s), dc);
+    }
   }
 }
 
