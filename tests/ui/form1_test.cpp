@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <random>
 #include <string>
 #include <tuple>
 
@@ -139,6 +140,58 @@ TEST(Form1, EinfügbarerText) {
   };
   for (const auto& [name, text, platz, soll] : fälle) {
     EXPECT_EQ(Form1::Einfügbar(text, platz), soll) << name;
+  }
+}
+
+// Long random sessions of typing, Backspace, Delete, selecting, pasting, clearing and copying
+// with a clipboard that may be busy. After every step each block's check digit is empty
+// while an input of its block is incomplete, and otherwise that of the block as it stands;
+// no field passes its maximum length (the fake window checks every write).
+TEST(Form1, InvariantenNachJedemSchritt) {
+  const std::u16string tasten = u"0123456789 a\b\x16";
+  const std::u16string einfügen[] = {u"12a4", u" 123", u"1234567", u"12\r\n34", u"123\U0001F600"};
+  PrüfRechner r;
+  r.Laden();
+  const auto ziffer = [&r](std::u16string text) { return r.PrüfZiffer(text); };
+  for (unsigned seed = 1; seed <= 40 && !testing::Test::HasFailure(); ++seed) {
+    std::mt19937 zufall(seed);
+    FakeFenster f;
+    for (int schritt = 0; schritt < 400 && !testing::Test::HasFailure(); ++schritt) {
+      const auto w = zufall();
+      const Feld feld = Eingabefelder[w / 8 % 4].feld;
+      switch (w % 8) {
+        case 0:
+          f.SetzeFokus(feld);
+          break;
+        case 1:
+          f.Entf(w / 32 % 7);
+          break;
+        case 2:
+          f.Einfügen(einfügen[w / 8 % std::size(einfügen)]);
+          break;
+        case 3:
+          f.belegt = w / 8 % 3 == 0;
+          (w / 32 % 6 == 0) ? f.form.cb_löschen_Click() : f.form.cb_ZA_alles_Click();
+          break;
+        case 4:
+          f.Markiere(feld, w / 32 % 6, 1 + w / 256 % 2);
+          break;
+        default:
+          f.Tippe(std::u16string(1, tasten[w / 8 % tasten.size()]));
+      }
+      if (f.fokus == nullptr) {
+        f.SetzeFokus(feld);
+      }
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " step " << schritt);
+      const auto bkz = f.Text(txtBehördenKennZahl), ser = f.Text(txtSeriennr);
+      const auto geb = f.Text(txtGeburt), abl = f.Text(txtAblauf);
+      EXPECT_EQ(f.Text(txtPZBKZ_Seriennr), bkz.size() == 4 && ser.size() == 5
+                                               ? ziffer(OhneLeerzeichen(bkz) + OhneLeerzeichen(ser))
+                                               : u"");
+      EXPECT_EQ(f.Text(txtPZGeburt), geb.size() == 6 ? ziffer(geb) : u"");
+      EXPECT_EQ(f.Text(txtPZAblauf), abl.size() == 6 ? ziffer(abl) : u"");
+      EXPECT_LE(f.Text(txtPZgesamt).size(), 1U);
+    }
   }
 }
 
