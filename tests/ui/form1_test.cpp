@@ -8,20 +8,20 @@
 #include <string>
 #include <tuple>
 
-#include "fake_fenster.hpp"
 #include "nummer.hpp"
+#include "test_fenster.hpp"
 
 namespace pz {
 namespace {
 
 using enum Feld;
-using test::FakeFenster;
 using test::Meldung;
+using test::TestFenster;
 
 const std::u16string GanzeEingabe = u"1234567895207271012312";
 
 TEST(Form1, TippenVonLinksNachRechts) {
-  FakeFenster f;
+  TestFenster f;
   const std::tuple<const char*, std::u16string, Feld, std::u16string> schritte[] = {
       {"non-digits are cancelled", u"12a -\r\x1B\x16\x03\x18\x1A 34", txtSeriennr, u"1234D"},
       {"serial number", u"56789", txtGeburt, u"1234567897D"},
@@ -52,7 +52,7 @@ TEST(Form1, VolleFelder) {
   };
   for (const auto& [feld, nachÜberTippen, änderungen, backspace, prüfziffer] : fälle) {
     SCOPED_TRACE(ZeileVon(feld).name);
-    FakeFenster f;
+    TestFenster f;
     f.Tippe(GanzeEingabe);
     f.SetzeFokus(feld);
     const int vorher = f.änderungen;
@@ -101,7 +101,7 @@ TEST(Form1, Befehle) {
       };
   for (const auto& [name, ablageBelegt, befehl, ablage, meldung] : fälle) {
     SCOPED_TRACE(name);
-    FakeFenster f;
+    TestFenster f;
     f.Tippe(GanzeEingabe);
     f.belegt = ablageBelegt;
     f.SetzeFokus(txtGeburt);
@@ -117,7 +117,7 @@ TEST(Form1, Befehle) {
 // The first activation puts the focus into the authority code; later ones give it back to
 // the control that had it, a button too.
 TEST(Form1, AktivierungGibtDenFokusZurück) {
-  FakeFenster f;
+  TestFenster f;
   EXPECT_EQ(f.FokusFeld(), txtBehördenKennZahl);
   f.Tippe(u"12345");
   const Steuerelement& knopf =
@@ -146,7 +146,7 @@ TEST(Form1, EinfügbarerText) {
 // Long random sessions of typing, Backspace, Delete, selecting, pasting, clearing and copying
 // with a clipboard that may be busy. After every step each block's check digit is empty
 // while an input of its block is incomplete, and otherwise that of the block as it stands;
-// no field passes its maximum length (the fake window checks every write).
+// no field passes its maximum length (the test window checks every write).
 TEST(Form1, InvariantenNachJedemSchritt) {
   const std::u16string tasten = u"0123456789 a\b\x16";
   const std::u16string einfügen[] = {u"12a4", u" 123", u"1234567", u"12\r\n34", u"123\U0001F600"};
@@ -155,7 +155,7 @@ TEST(Form1, InvariantenNachJedemSchritt) {
   const auto ziffer = [&r](std::u16string text) { return r.PrüfZiffer(text); };
   for (unsigned seed = 1; seed <= 40 && !testing::Test::HasFailure(); ++seed) {
     std::mt19937 zufall(seed);
-    FakeFenster f;
+    TestFenster f;
     for (int schritt = 0; schritt < 400 && !testing::Test::HasFailure(); ++schritt) {
       const auto w = zufall();
       const Feld feld = Eingabefelder[w / 8 % 4].feld;

@@ -1,5 +1,5 @@
 // The Qt front end with its real widgets, offscreen. The rules behind it are tested against
-// a fake window; only what this adapter translates is tested here.
+// a test window without a screen; only what this adapter translates is tested here.
 #include <gtest/gtest.h>
 
 #include <QAccessible>

@@ -1,6 +1,6 @@
 // The Win32 front end with its real window, controls, messages and clipboard, under Wine
-// when cross-built. The rules behind it are tested against a fake window; only what this
-// adapter translates is tested here.
+// when cross-built. The rules behind it are tested against a test window without a screen; only
+// what this adapter translates is tested here.
 #include <gtest/gtest.h>
 
 #include <windows.h>

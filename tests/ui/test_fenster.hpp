@@ -19,9 +19,9 @@ using Meldung = std::tuple<std::u16string, std::u16string, Meldungsart>;  // tex
 // none for a refused keystroke), the key filter before every typed character, focus
 // reports, selections kept per field, and a clipboard that can be made busy. It records
 // the message boxes it shows.
-class FakeFenster : public FensterPort {
+class TestFenster : public FensterPort {
  public:
-  FakeFenster() : form(*this) {
+  TestFenster() : form(*this) {
     for (std::size_t i = 0; i < AnzahlFelder; ++i) {
       const Steuerelement& s = ZeileVon(static_cast<Feld>(i));
       felder_[i] = {std::u16string(s.text), static_cast<std::size_t>(MaxLänge(s))};
