@@ -381,6 +381,12 @@ LRESULT CALLBACK Fenster::Eingabeprozedur(HWND feld, UINT nachricht, WPARAM w, L
       return fenster->UnicodeTippen(zeile, w, l);
     case WM_PASTE:
       return fenster->Einfügen(zeile);
+    case WM_KEYDOWN:
+      // The edit pastes on Shift+Insert by itself, without a WM_PASTE to see.
+      if (w == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+        return fenster->Einfügen(zeile);
+      }
+      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(feld, &Fenster::Eingabeprozedur, zeile);
       break;

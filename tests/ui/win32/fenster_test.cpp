@@ -98,7 +98,8 @@ class FensterTest : public ::testing::Test {
 // digit that the maximum length refuses: passed on as a change, the full field would pull
 // the focus on. A digit typed over itself is a change. Delete types no character, so only
 // the edit's notification reports it. Every message that brings a character passes the
-// key filter; a paste takes what Form1 says a field takes.
+// key filter; a paste, also the one the edit makes on Shift+Insert, takes what Form1 says a
+// field takes.
 TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
   constexpr Feld bkz = txtBehördenKennZahl;
   const std::wstring ablage = L"1234567";
@@ -117,6 +118,7 @@ TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
       {"paste cut short", L"", WM_PASTE, 0, txtSeriennr, {}, ablage, u"12345D", txtGeburt},
       {"paste up to a lone carriage return", L"", WM_PASTE, 0, bkz, {}, L"12\r34", u"12D", bkz},
       {"paste, no half of a pair", L"", WM_PASTE, 0, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
+      {"Shift+Insert, no half of a pair", L"", WM_KEYDOWN, VK_INSERT, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
       {"Delete", Eingabe, WM_KEYDOWN, VK_DELETE, txtGeburt, {}, ablage, u"1234567897D2072710123126", txtGeburt},
           // clang-format on
       };
@@ -129,7 +131,14 @@ TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
     if (nachricht != 0) {
       SetFocus(E(feld));
       SendMessageW(E(feld), EM_SETSEL, static_cast<WPARAM>(auswahl.first), auswahl.second);
+      // Insert is sent with Shift held, as the thread's keyboard state says.
+      std::array<BYTE, 256> tasten{}, umschalt{};
+      GetKeyboardState(tasten.data());
+      umschalt = tasten;
+      umschalt[VK_SHIFT] = w == VK_INSERT ? 0x80 : tasten[VK_SHIFT];
+      SetKeyboardState(umschalt.data());
       Senden(E(feld), nachricht, w);
+      SetKeyboardState(tasten.data());
     }
     EXPECT_EQ(GanzeNummer(*fenster_), nummer);
     EXPECT_EQ(GetFocus(), E(fokus));
