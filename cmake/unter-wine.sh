@@ -12,8 +12,9 @@ case $WINEPREFIX in
 esac
 export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko installer dialog may block an unattended run.
-export WINEDLLOVERRIDES="mscoree=;mshtml="
+# No Mono or Gecko installer dialog may block an unattended run, and a shortcut that a
+# program installs into the prefix's Start menu must not reach the menu of this machine.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 
 # Debian's wine64 package holds the loader without the wrapper of the wine package.

@@ -32,10 +32,15 @@ PZ_PAKETE_NATIV=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
+  # Qt's own texts in German.
+  qt6-translations-l10n
+  # The clipboard read past Qt on X11.
+  libxcb1-dev
   fonts-liberation
   xvfb xauth
-  # The program started as a user starts it, and its installation checked.
-  xdotool
+  # The program started as a user starts it, and its installation checked; another
+  # program's clipboard.
+  xdotool xclip
   desktop-file-utils appstream
 )
 
@@ -56,4 +61,16 @@ PZ_PAKETE_WINDOWS=(
   xclip
   # scripts/run windows asks whether the display can be opened.
   xdotool
+  # The MSI: wixl builds it, msibuild writes its summary, faketime holds its clock.
+  wixl msitools faketime
 )
+
+# pz_quellzeit: the time (seconds since 1970) the packages carry: SOURCE_DATE_EPOCH if set,
+# else the time of the commit, else (sources without git) that of the newest source file.
+pz_quellzeit() {
+  if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    echo "$SOURCE_DATE_EPOCH"
+  elif ! git log -1 --format=%ct 2>/dev/null; then
+    find . -path ./build -prune -o -type f -printf '%T@\n' | sort -n | tail -n 1 | cut -d. -f1
+  fi
+}
