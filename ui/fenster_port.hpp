@@ -1,11 +1,38 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "felder.hpp"
 #include "steuerelemente.hpp"
 
 namespace pz {
+
+inline bool IstHoch(char16_t c) {
+  return c >= 0xD800 && c <= 0xDBFF;
+}
+inline bool IstTief(char16_t c) {
+  return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Whether a caret at pos stands between the two halves of a surrogate pair.
+inline bool ImPaar(std::u16string_view text, std::size_t pos) {
+  return pos > 0 && pos < text.size() && IstHoch(text[pos - 1]) && IstTief(text[pos]);
+}
+
+// How many halves of a surrogate pair stand alone in a text.
+inline std::size_t EinzelneHälften(std::u16string_view text) {
+  std::size_t anzahl = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (ImPaar(text, i + 1)) {
+      ++i;
+    } else if (IstHoch(text[i]) || IstTief(text[i])) {
+      ++anzahl;
+    }
+  }
+  return anzahl;
+}
 
 // The kinds of message box the program shows; each front end maps them to its toolkit.
 enum class Meldungsart {
@@ -35,7 +62,16 @@ enum class Meldungsart {
 // type no character and pass unfiltered. Paste through the context menu, Shift+Insert,
 // the middle mouse button, or drag and drop is not filtered: the field takes what
 // Form1::Einfügbar leaves of it, up to the first line break or NUL and cut to its maximum
-// length without half a surrogate pair, as one change.
+// length without half a surrogate pair, as one change. The text is taken as the clipboard
+// or the drag holds it, a leading U+FEFF or U+FFFE included: it is a character, not a
+// byte-order mark.
+//
+// Whole characters. No edit by the user leaves half a surrogate pair in a field, and
+// neither the caret nor an end of the selection ever stands between the two halves:
+// Backspace and Delete remove the whole character, and a key, a click or a drag that would
+// stop inside a pair stops on its far side, in the key's direction or nearer the pointer.
+// So nothing typed or pasted lands inside a pair either. Text that another program writes
+// into a field is left as it is.
 //
 // Activation. The front end calls Form1::Aktiviert when the window is first shown (also
 // when no window manager activates it) and whenever the window system reports it as

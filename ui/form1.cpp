@@ -177,7 +177,7 @@ std::u16string_view Form1::Einfügbar(std::u16string_view text, std::size_t plat
   if (text.size() <= platz) {
     return text;
   }
-  const bool trenntPaar = platz > 0 && text[platz - 1] >= 0xD800 && text[platz - 1] <= 0xDBFF;
+  const bool trenntPaar = platz > 0 && IstHoch(text[platz - 1]);
   return text.substr(0, trenntPaar ? platz - 1 : platz);
 }
 

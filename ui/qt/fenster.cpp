@@ -156,7 +156,7 @@ bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
   if (!code) {
     // Shift+Insert pastes past the filter, but cut as every paste is. Ctrl+V has a code.
     if (taste.matches(QKeySequence::Paste)) {
-      Einfügen(*felder_[FeldIndex(feld)], QGuiApplication::clipboard()->text());
+      Einfügen(*felder_[FeldIndex(feld)], AblageText(QClipboard::Clipboard));
       return true;
     }
     return false;
@@ -186,7 +186,7 @@ bool Fenster::Mittelklick(QLineEdit& feld, const QMouseEvent& maus) {
     return false;
   }
   feld.deselect();
-  Einfügen(feld, QGuiApplication::clipboard()->text(QClipboard::Selection));
+  Einfügen(feld, AblageText(QClipboard::Selection));
   return true;
 }
 
@@ -197,7 +197,7 @@ bool Fenster::Ablegen(QLineEdit& feld, QDropEvent& ablage) {
     return false;
   }
   const auto platz = static_cast<std::size_t>(feld.maxLength() - feld.text().size());
-  const QString teil = Q(Form1::Einfügbar(U(ablage.mimeData()->text()), platz));
+  const QString teil = Q(Form1::Einfügbar(U(AblageText(ablage)), platz));
   weiterreichen_ = true;
   if (teil.isEmpty()) {
     QDragLeaveEvent verlassen;
@@ -216,16 +216,20 @@ bool Fenster::Ablegen(QLineEdit& feld, QDropEvent& ablage) {
   return true;
 }
 
-// The field's own menu, whose Paste takes the text as every paste does. Qt names that
-// action only from 6.5 on; before, its text tells it, translated as the field does.
+// The field's own menu, in Qt's words. Beside its entries Qt names Ctrl+Z, Ctrl+X, Ctrl+C,
+// Ctrl+V and Ctrl+A, which type characters here that the key filter cancels; as on a
+// Windows edit, no entry names a key. Redo stays: a second Undo on Windows brings back
+// what the first took, where Qt's goes one step further back. Paste takes the text as
+// every paste does. Qt names its actions only from 6.5 on; before, their text tells them,
+// translated as the field's are.
 bool Fenster::Kontextmenü(QLineEdit& feld, const QContextMenuEvent& ereignis) {
   QMenu* menü = feld.createStandardContextMenu();
   for (QAction* aktion : menü->actions()) {
-    if (aktion->objectName() == u"edit-paste" ||
-        aktion->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste")) {
+    aktion->setText(aktion->text().section(u'\t', 0, 0));
+    if (aktion->objectName() == u"edit-paste" || aktion->text() == QLineEdit::tr("&Paste")) {
       disconnect(aktion, &QAction::triggered, &feld, nullptr);
       connect(aktion, &QAction::triggered, &feld,
-              [this, &feld] { Einfügen(feld, QGuiApplication::clipboard()->text()); });
+              [this, &feld] { Einfügen(feld, AblageText(QClipboard::Clipboard)); });
     }
   }
   menü->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <stdexcept>
 #include <utility>
@@ -53,13 +52,15 @@ Fenster::Fenster(HINSTANCE instanz)
   }
 
   const std::wstring titel = Breit(FensterTitel);
+  // At its size on a screen of the system's DPI, where it nearly always opens; on another
+  // it is sized again once its controls stand.
+  const SIZE größe = Rahmengröße(SystemDpi());
   CreateWindowExW(FensterstilErweitert, Fensterklasse, titel.c_str(), Fensterstil, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instanz_, this);
+                  CW_USEDEFAULT, größe.cx, größe.cy, nullptr, nullptr, instanz_, this);
   if (fenster_ == nullptr) {
     throw std::runtime_error("CreateWindowExW");
   }
   ElementeErstellen();
-  ZugänglicheNamenSetzen();
   GrößeSetzen(nullptr);
   form_.Form_Load();
 }
@@ -119,11 +120,7 @@ void Fenster::SetzeMeldungsfenster(Meldungsfenster meldungsfenster) {
 }
 
 std::u16string Fenster::Text(Feld feld) const {
-  const HWND element = FeldFenster(feld);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(element)) + 1, L'\0');
-  const int länge = GetWindowTextW(element, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(std::max(länge, 0)));
-  return Schmal(text);
+  return TextVon(FeldFenster(feld));
 }
 
 // A single-line edit reports every WM_SETTEXT with EN_CHANGE before SetWindowTextW
@@ -202,6 +199,9 @@ LRESULT Fenster::Behandeln(UINT nachricht, WPARAM w, LPARAM l) {
       return DpiGeändert(w, l);
     case NachrichtTippsErstellen:
       return TippsErstellen();
+    case WM_GETOBJECT:
+      ZugangEinrichten();
+      return DefWindowProcW(fenster_, nachricht, w, l);
     case WM_DESTROY:
       return Zerstört();
     case WM_NCDESTROY:
@@ -231,7 +231,9 @@ LRESULT Fenster::Befehl(int id, int code) {
       form_.FokusErhalten(s);
     }
   } else if (s.art == Art::Textfeld && s.aktiviert) {
-    if (code == EN_CHANGE) {
+    if (code == EN_CHANGE && aufschub_ && aufschub_->zeile == static_cast<std::size_t>(zeile)) {
+      aufschub_->geändert = true;
+    } else if (code == EN_CHANGE) {
       form_.Change(s.feld);
     } else if (code == EN_SETFOCUS) {
       form_.FokusErhalten(s);
@@ -290,110 +292,6 @@ LRESULT Fenster::EndgültigZerstört(WPARAM w, LPARAM l) {
     PostQuitMessage(0);
   }
   return DefWindowProcW(fenster, WM_NCDESTROY, w, l);
-}
-
-// The key filter sees every typed character before the edit does, whichever message
-// brings it; a code set to 0 never reaches the edit.
-LRESULT Fenster::Tippen(std::size_t zeile, UINT nachricht, WPARAM zeichen, LPARAM l) {
-  const HWND element = elemente_[zeile];
-  auto code = static_cast<std::int16_t>(static_cast<std::uint16_t>(zeichen));
-  form_.KeyPress(Steuerelemente[zeile].feld, code);
-  if (code == 0) {
-    return 0;
-  }
-  zeichen = static_cast<WPARAM>(static_cast<std::uint16_t>(code));
-  // A full edit with nothing selected refuses a character without a change, but Wine
-  // reports EN_CHANGE for it all the same. Refusing it here does what the edit does on
-  // Windows, so it changes nothing there.
-  DWORD anfang = 0, ende = 0;
-  SendMessageW(element, EM_GETSEL, reinterpret_cast<WPARAM>(&anfang),
-               reinterpret_cast<LPARAM>(&ende));
-  const auto grenze = static_cast<int>(SendMessageW(element, EM_GETLIMITTEXT, 0, 0));
-  const bool fügtEin = zeichen >= L' ' && zeichen != 0x7F;
-  if (anfang == ende && fügtEin && GetWindowTextLengthW(element) >= grenze) {
-    return 0;
-  }
-  return DefSubclassProc(element, nachricht, zeichen, l);
-}
-
-// Another program may send a character as a code point; the edit would insert it past the
-// filter. Each UTF-16 unit goes through the filter as a typed character instead.
-LRESULT Fenster::UnicodeTippen(std::size_t zeile, WPARAM zeichen, LPARAM l) {
-  if (zeichen == UNICODE_NOCHAR) {
-    return TRUE;  // yes, this window takes WM_UNICHAR
-  }
-  if (zeichen > 0x10FFFF) {
-    return 0;
-  }
-  if (zeichen > 0xFFFF) {
-    Tippen(zeile, WM_CHAR, 0xD800 + ((zeichen - 0x10000) >> 10), l);
-    Tippen(zeile, WM_CHAR, 0xDC00 + (zeichen & 0x3FF), l);
-  } else {
-    Tippen(zeile, WM_CHAR, zeichen, l);
-  }
-  return 0;
-}
-
-// The edit would paste past a lone carriage return or cut a character in half at its
-// limit; it takes what Form1 says a field takes of pasted text, and nothing if the
-// clipboard holds no text.
-LRESULT Fenster::Einfügen(std::size_t zeile) {
-  const HWND element = elemente_[zeile];
-  std::u16string ablage;
-  if (!OpenClipboard(element)) {
-    return 0;
-  }
-  const HANDLE daten = GetClipboardData(CF_UNICODETEXT);
-  const auto* text = daten != nullptr ? static_cast<const wchar_t*>(GlobalLock(daten)) : nullptr;
-  if (text != nullptr) {
-    ablage = Schmal(text);
-    GlobalUnlock(daten);
-  }
-  CloseClipboard();
-  if (text == nullptr) {
-    return 0;
-  }
-  DWORD anfang = 0, ende = 0;
-  SendMessageW(element, EM_GETSEL, reinterpret_cast<WPARAM>(&anfang),
-               reinterpret_cast<LPARAM>(&ende));
-  const auto grenze = static_cast<std::size_t>(SendMessageW(element, EM_GETLIMITTEXT, 0, 0));
-  const std::size_t übrig =
-      static_cast<std::size_t>(GetWindowTextLengthW(element)) - (ende - anfang);
-  const std::u16string_view neu = Form1::Einfügbar(ablage, grenze > übrig ? grenze - übrig : 0);
-  if (neu.empty() && anfang == ende) {
-    return 0;  // nothing replaced, nothing inserted: no change
-  }
-  const std::wstring breit = Breit(neu);
-  SendMessageW(element, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(breit.c_str()));
-  return 0;
-}
-
-LRESULT CALLBACK Fenster::Eingabeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
-                                          UINT_PTR zeile, DWORD_PTR selbst) {
-  auto* fenster = reinterpret_cast<Fenster*>(selbst);
-  switch (nachricht) {
-    case WM_CHAR:
-    // Wine turns an input method's character into WM_CHAR before the edit sees it; an edit
-    // that took it as it is would let it past the filter.
-    case WM_IME_CHAR:
-      return fenster->Tippen(zeile, nachricht, w, l);
-    case WM_UNICHAR:
-      return fenster->UnicodeTippen(zeile, w, l);
-    case WM_PASTE:
-      return fenster->Einfügen(zeile);
-    case WM_KEYDOWN:
-      // The edit pastes on Shift+Insert by itself, without a WM_PASTE to see.
-      if (w == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
-        return fenster->Einfügen(zeile);
-      }
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(feld, &Fenster::Eingabeprozedur, zeile);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(feld, nachricht, w, l);
 }
 
 }  // namespace pz::win32

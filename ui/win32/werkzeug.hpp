@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,16 @@ inline std::wstring Breit(std::u16string_view text) {
 inline std::u16string Schmal(std::wstring_view text) {
   return std::u16string(text.begin(), text.end());
 }
+
+inline std::u16string TextVon(HWND fenster) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(fenster)) + 1, L'\0');
+  const int länge = GetWindowTextW(fenster, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<std::size_t>(länge > 0 ? länge : 0));
+  return Schmal(text);
+}
+
+// The clipboard's text, or nothing where it holds none or cannot be opened.
+std::optional<std::u16string> AblageText(HWND besitzer);
 
 // Functions that Windows 7 lacks are looked up at run time, so the program still starts
 // there, at the system DPI.
@@ -32,6 +43,10 @@ inline constexpr DWORD Fensterstil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | W
 inline constexpr DWORD FensterstilErweitert = 0;
 
 // The DPI of the monitor the window is on, or the system's.
+int SystemDpi();
 int DpiVon(HWND fenster);
+
+// The window's outer size for a client area of the table's size at this DPI.
+SIZE Rahmengröße(int dpi);
 
 }  // namespace pz::win32
