@@ -6,13 +6,14 @@ lower left to a round head at the upper right, dithered in red, magenta, olive a
 all in the 16 colours of the standard Windows palette; everything around it transparent.
 
 Written:
-  resources/voveduzaz.ico     for Windows and the Qt resource. Its first image is the
+  resources/voveduzaz.ico     for Windows. Its first image is the
                               32 x 32 one in 16 colours (4 bits per pixel, 744 bytes),
                               which the window and the program file show at 96 dpi; then
                               16 x 16 in 16 colours, 48 x 48 in 32-bit colour and
                               256 x 256 as PNG, for small icons, Explorer and high DPI.
   resources/hicolor/NxN/apps/ID.png
-                              the Linux theme icons, N = 16, 24, 32, 48, 64, 128, 256.
+                              the Linux theme icons, N = 16, 24, 32, 48, 64, 128, 256;
+                              the Qt program has them built in as its window's icon.
 
 The small sizes (16, 24, 32) are hinted: each has the drawing's measures fitted to its
 own pixel grid, and every pixel is one palette colour, fully opaque or fully transparent.

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QByteArray>
-#include <QIcon>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "fenster.hpp"
+#include "werkzeug.hpp"
 
 namespace {
 
@@ -71,12 +71,8 @@ int main(int argc, char* argv[]) {
   NachDemVerbinden();
 
   QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
+  pz::qt::QtAufDeutsch();
   pz::qt::Fenster fenster;
-  // Installed, the icon theme has the icon drawn for every size; run from the build tree,
-  // the window keeps the one built into the program.
-  if (const QString id = QString::fromLatin1(DesktopId); QIcon::hasThemeIcon(id)) {
-    fenster.setWindowIcon(QIcon::fromTheme(id));
-  }
   fenster.show();
   return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSize>
 #include <QStringList>
 #include <QToolTip>
 #include <array>
@@ -21,6 +22,16 @@
 namespace pz::qt {
 
 namespace {
+
+// The icon at every size of the icon theme, the same images as installed there: looking the
+// icon up in the theme would cost the start more than reading it. PNG needs no image plug-in.
+QIcon Symbol() {
+  QIcon symbol;
+  for (const int größe : {16, 24, 32, 48, 64, 128, 256}) {
+    symbol.addFile(QStringLiteral(":/symbol/%1.png").arg(größe), QSize(größe, größe));
+  }
+  return symbol;
+}
 
 QRect Rechteck(const PixelRechteck& p) {
   return {p.x, p.y, p.breite, p.höhe};
@@ -164,7 +175,7 @@ QLineEdit* NeuesTextfeld(const Steuerelement& s, QWidget* fenster) {
 
 void Fenster::Aufbauen() {
   setWindowTitle(Q(FensterTitel));
-  setWindowIcon(QIcon(QStringLiteral(":/voveduzaz.ico")));
+  setWindowIcon(Symbol());
   // A fixed frame with minimize and close, but no maximize.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

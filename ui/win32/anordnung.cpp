@@ -19,13 +19,6 @@ using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 using SystemParametersInfoForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
-int SystemDpi() {
-  const HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return dpi > 0 ? dpi : 96;
-}
-
 HFONT SchriftErstellen(const SchriftDef& def, int dpi) {
   const std::wstring name = Breit(def.name);
   return CreateFontW(-MulDiv(def.hundertstelPunkt, dpi, 7200), 0, 0, 0, def.gewicht, FALSE, FALSE,
@@ -70,6 +63,13 @@ SIZE Ausmaß(HDC dc, const std::wstring& text, UINT format) {
 }
 
 }  // namespace
+
+int SystemDpi() {
+  const HDC dc = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  return dpi > 0 ? dpi : 96;
+}
 
 int DpiVon(HWND fenster) {
   static const auto getDpiForWindow =
@@ -207,6 +207,7 @@ void Fenster::ElementeErstellen() {
         SetWindowSubclass(element, &Fenster::Anzeigeprozedur, zeile, 0);
       }
     }
+    ZugangVorbereiten(zeile);
   }
   ReleaseDC(fenster_, dc);
 }
@@ -283,29 +284,37 @@ void Fenster::Anordnen(int dpi) {
   InvalidateRect(fenster_, nullptr, TRUE);
 }
 
-void Fenster::GrößeSetzen(const POINT* ort) {
-  const LONG breite = InPixel(FensterBreite, dpi_);
-  const LONG höhe = InPixel(FensterHöhe, dpi_);
-  RECT r{0, 0, breite, höhe};
+SIZE Rahmengröße(int dpi) {
+  RECT r{0, 0, InPixel(FensterBreite, dpi), InPixel(FensterHöhe, dpi)};
   static const auto adjustWindowRectExForDpi =
       Nachschlagen<AdjustWindowRectExForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjustWindowRectExForDpi != nullptr) {
-    adjustWindowRectExForDpi(&r, Fensterstil, FALSE, FensterstilErweitert, static_cast<UINT>(dpi_));
+    adjustWindowRectExForDpi(&r, Fensterstil, FALSE, FensterstilErweitert, static_cast<UINT>(dpi));
   } else {
     AdjustWindowRectEx(&r, Fensterstil, FALSE, FensterstilErweitert);
   }
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void Fenster::GrößeSetzen(const POINT* ort) {
+  const LONG breite = InPixel(FensterBreite, dpi_);
+  const LONG höhe = InPixel(FensterHöhe, dpi_);
+  RECT innen;
+  GetClientRect(fenster_, &innen);
+  if (ort == nullptr && innen.right == breite && innen.bottom == höhe) {
+    return;  // created at this size
+  }
+  const SIZE rahmen = Rahmengröße(dpi_);
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (ort == nullptr ? SWP_NOMOVE : 0U);
   const int x = ort == nullptr ? 0 : ort->x;
   const int y = ort == nullptr ? 0 : ort->y;
-  SetWindowPos(fenster_, nullptr, x, y, r.right - r.left, r.bottom - r.top, flags);
+  SetWindowPos(fenster_, nullptr, x, y, rahmen.cx, rahmen.cy, flags);
   // The frame the system actually draws may differ from the computed one (a frame not yet
   // scaled to the new DPI, a theme); the client area is what must come out exact.
-  RECT innen;
   GetClientRect(fenster_, &innen);
   if (innen.right != breite || innen.bottom != höhe) {
-    SetWindowPos(fenster_, nullptr, 0, 0, r.right - r.left + breite - innen.right,
-                 r.bottom - r.top + höhe - innen.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(fenster_, nullptr, 0, 0, rahmen.cx + breite - innen.right,
+                 rahmen.cy + höhe - innen.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "fenster_port.hpp"
@@ -80,10 +81,13 @@ class Fenster final : public FensterPort {
   LRESULT DpiGeändert(WPARAM w, LPARAM l);
   LRESULT Zerstört();
   LRESULT EndgültigZerstört(WPARAM w, LPARAM l);
-  // What an input field's subclass hands on: typed characters and pastes.
+  // eingabe.cpp: what an input field's subclass hands on: typed characters, pastes, and
+  // the edit's own steps, after which no character stands split.
+  enum class Seite { Davor, Danach, NäherAmZeiger };
   LRESULT Tippen(std::size_t zeile, UINT nachricht, WPARAM zeichen, LPARAM l);
   LRESULT UnicodeTippen(std::size_t zeile, WPARAM zeichen, LPARAM l);
   LRESULT Einfügen(std::size_t zeile);
+  LRESULT Ganz(std::size_t zeile, UINT nachricht, WPARAM w, LPARAM l, Seite seite);
 
   // anordnung.cpp
   struct Platz {
@@ -103,12 +107,17 @@ class Fenster final : public FensterPort {
   void GrößeSetzen(const POINT* ort);
 
   // zugang.cpp
-  void ZugänglicheNamenSetzen();
+  // A control hears the first question of a screen reader; the names wait for it.
+  void ZugangVorbereiten(std::size_t zeile);
+  void ZugangEinrichten();
+  void ElementBenennen(std::size_t zeile);
+  // Also ends the setting up: a window on its way out gets no names any more.
   void ZugänglicheNamenLöschen();
   void ZugangBeenden();
-  // Answers a screen reader for a control itself where the property service is missing.
+  // Sets the names up at the first question, and answers for a control itself where the
+  // property service is missing.
   static LRESULT CALLBACK Zugangsprozedur(HWND element, UINT nachricht, WPARAM w, LPARAM l,
-                                          UINT_PTR id, DWORD_PTR zeile);
+                                          UINT_PTR zeile, DWORD_PTR selbst);
   // Draws a display field's text again where the system's disabled grey would not read.
   static LRESULT CALLBACK Anzeigeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
                                           UINT_PTR id, DWORD_PTR);
@@ -127,9 +136,18 @@ class Fenster final : public FensterPort {
   std::array<HFONT, Steuerelemente.size()> eigeneSchrift_{};
   int dpi_ = 96;
   bool schleifeLäuft_ = false;
+  // While Ganz lets the edit act and mends after it, the field's change events wait, so
+  // that Form1 hears of the whole edit once.
+  struct Aufschub {
+    std::size_t zeile;
+    bool geändert;
+  };
+  std::optional<Aufschub> aufschub_;
   Meldungsfenster meldungsfenster_;
+  enum class Zugang { Ungefragt, Eingerichtet, Beendet } zugangStand_ = Zugang::Ungefragt;
   bool comBereit_ = false;
   IAccPropServices* zugang_ = nullptr;
+  std::array<bool, Steuerelemente.size()> antwortetSelbst_{};
   Form1 form_;
 };
 

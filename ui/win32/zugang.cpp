@@ -10,6 +10,7 @@
 
 #include <array>
 #include <atomic>
+#include <optional>
 
 #include "kontrast.hpp"
 #include "werkzeug.hpp"
@@ -18,11 +19,63 @@ namespace pz::win32 {
 
 namespace {
 
+// COM and the accessibility libraries, loaded when the first screen reader asks: a start
+// without one loads none of them. They stay loaded until the process ends, since a screen
+// reader may still hold objects whose code lives in them.
+struct Bibliotheken {
+  decltype(&::CoInitializeEx) coInitializeEx;
+  decltype(&::CoUninitialize) coUninitialize;
+  decltype(&::CoCreateInstance) coCreateInstance;
+  decltype(&::CreateStdAccessibleObject) createStdAccessibleObject;
+  decltype(&::LresultFromObject) lresultFromObject;
+  decltype(&::SysAllocString) sysAllocString;
+};
+
+// From the system folder only, never a DLL of the same name beside the program.
+HMODULE SystemBibliothek(const wchar_t* name) {
+  std::wstring pfad(MAX_PATH, L'\0');
+  const UINT länge = GetSystemDirectoryW(pfad.data(), MAX_PATH);
+  if (länge == 0 || länge >= MAX_PATH) {
+    return nullptr;
+  }
+  pfad.resize(länge);
+  return LoadLibraryW((pfad + L'\\' + name).c_str());
+}
+
+template <typename Funktion>
+bool Holen(HMODULE modul, const char* name, Funktion& ziel) {
+  ziel =
+      modul == nullptr
+          ? nullptr
+          : reinterpret_cast<Funktion>(reinterpret_cast<void (*)()>(GetProcAddress(modul, name)));
+  return ziel != nullptr;
+}
+
+// nullptr where a library or one of its functions is missing.
+const Bibliotheken* Laden() {
+  static const std::optional<Bibliotheken> geladen = []() -> std::optional<Bibliotheken> {
+    Bibliotheken b{};
+    const HMODULE ole32 = SystemBibliothek(L"ole32.dll");
+    const HMODULE oleacc = SystemBibliothek(L"oleacc.dll");
+    const HMODULE oleaut32 = SystemBibliothek(L"oleaut32.dll");
+    if (Holen(ole32, "CoInitializeEx", b.coInitializeEx) &&
+        Holen(ole32, "CoUninitialize", b.coUninitialize) &&
+        Holen(ole32, "CoCreateInstance", b.coCreateInstance) &&
+        Holen(oleacc, "CreateStdAccessibleObject", b.createStdAccessibleObject) &&
+        Holen(oleacc, "LresultFromObject", b.lresultFromObject) &&
+        Holen(oleaut32, "SysAllocString", b.sysAllocString)) {
+      return b;
+    }
+    return std::nullopt;
+  }();
+  return geladen ? &*geladen : nullptr;
+}
+
 bool IstSelbst(const VARIANT& kind) {
   return kind.vt == VT_I4 && kind.lVal == CHILDID_SELF;
 }
 
-HRESULT Text(std::u16string_view text, BSTR* ziel) {
+HRESULT Text(const Bibliotheken& bibliotheken, std::u16string_view text, BSTR* ziel) {
   if (ziel == nullptr) {
     return E_POINTER;
   }
@@ -30,7 +83,7 @@ HRESULT Text(std::u16string_view text, BSTR* ziel) {
     *ziel = nullptr;
     return S_FALSE;
   }
-  *ziel = SysAllocString(Breit(text).c_str());
+  *ziel = bibliotheken.sysAllocString(Breit(text).c_str());
   return *ziel != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -47,8 +100,9 @@ HRESULT Text(std::u16string_view text, BSTR* ziel) {
 class Benannt final : public IAccessible, public IOleWindow {
  public:
   // Takes over the reference to the system's object.
-  Benannt(IAccessible& system, const Steuerelement& element, HWND hwnd)
-      : system_(system), element_(element), hwnd_(hwnd) {}
+  Benannt(const Bibliotheken& bibliotheken, IAccessible& system, const Steuerelement& element,
+          HWND hwnd)
+      : bibliotheken_(bibliotheken), system_(system), element_(element), hwnd_(hwnd) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objekt) override {
     if (objekt == nullptr) {
@@ -84,11 +138,11 @@ class Benannt final : public IAccessible, public IOleWindow {
   HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT kind, BSTR* name) override {
-    return IstSelbst(kind) ? Text(ZugänglicherName(element_), name)
+    return IstSelbst(kind) ? Text(bibliotheken_, ZugänglicherName(element_), name)
                            : system_.get_accName(kind, name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT kind, BSTR* beschreibung) override {
-    return IstSelbst(kind) ? Text(ZugänglicheBeschreibung(element_), beschreibung)
+    return IstSelbst(kind) ? Text(bibliotheken_, ZugänglicheBeschreibung(element_), beschreibung)
                            : system_.get_accDescription(kind, beschreibung);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT kind, VARIANT* rolle) override {
@@ -177,6 +231,7 @@ class Benannt final : public IAccessible, public IOleWindow {
  private:
   ~Benannt() { system_.Release(); }
 
+  const Bibliotheken& bibliotheken_;
   IAccessible& system_;
   const Steuerelement& element_;
   HWND hwnd_;
@@ -243,29 +298,48 @@ void LesbarNachzeichnen(HWND feld, HDC dc) {
 
 }  // namespace
 
-// Where the property service works (Windows), it names each control, and a screen reader
-// asks the system. Wine's service is a stub: there each control answers for itself, with
-// the same names; on Windows that answer is never installed. Either way a field's label
-// stands just before it in the z-order, where a screen reader looks for a name the system
-// has none for.
-void Fenster::ZugänglicheNamenSetzen() {
-  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  comBereit_ = SUCCEEDED(com);
-  if (!comBereit_ ||
-      FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IAccPropServices, reinterpret_cast<void**>(&zugang_)))) {
-    zugang_ = nullptr;
+void Fenster::ZugangVorbereiten(std::size_t zeile) {
+  SetWindowSubclass(elemente_[zeile], &Fenster::Zugangsprozedur, zeile,
+                    reinterpret_cast<DWORD_PTR>(this));
+  if (zugangStand_ == Zugang::Eingerichtet) {
+    ElementBenennen(zeile);  // asked while the window was still being built
   }
-  for (const Steuerelement& s : Steuerelemente) {
-    const HWND element = elemente_[Zeile(s)];
-    if (zugang_ == nullptr || !Benennen(*zugang_, element, s)) {
-      SetWindowSubclass(element, &Fenster::Zugangsprozedur, 0, Zeile(s));
+}
+
+// Runs at the first WM_GETOBJECT that the window or any control receives, before it is
+// answered, so that a screen reader already running has the names at its first question.
+void Fenster::ZugangEinrichten() {
+  if (zugangStand_ != Zugang::Ungefragt) {
+    return;
+  }
+  zugangStand_ = Zugang::Eingerichtet;
+  if (const Bibliotheken* b = Laden(); b != nullptr) {
+    comBereit_ = SUCCEEDED(b->coInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    if (!comBereit_ ||
+        FAILED(b->coCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IAccPropServices, reinterpret_cast<void**>(&zugang_)))) {
+      zugang_ = nullptr;
+    }
+  }
+  for (std::size_t zeile = 0; zeile < elemente_.size(); ++zeile) {
+    if (elemente_[zeile] != nullptr) {
+      ElementBenennen(zeile);
     }
   }
 }
 
+// Where the property service works (Windows), it names the control, and a screen reader
+// asks the system. Wine's service is a stub: there the control answers for itself, with the
+// same names; on Windows that answer is never given. Either way a field's label stands just
+// before it in the z-order, where a screen reader looks for a name the system has none for.
+void Fenster::ElementBenennen(std::size_t zeile) {
+  antwortetSelbst_[zeile] =
+      zugang_ == nullptr || !Benennen(*zugang_, elemente_[zeile], Steuerelemente[zeile]);
+}
+
 // The service keeps the names until told otherwise, also for windows that are gone.
 void Fenster::ZugänglicheNamenLöschen() {
+  zugangStand_ = Zugang::Beendet;
   if (zugang_ == nullptr) {
     return;
   }
@@ -284,25 +358,30 @@ void Fenster::ZugangBeenden() {
     zugang_ = nullptr;
   }
   if (comBereit_) {
-    CoUninitialize();
+    Laden()->coUninitialize();
     comBereit_ = false;
   }
 }
 
 LRESULT CALLBACK Fenster::Zugangsprozedur(HWND element, UINT nachricht, WPARAM w, LPARAM l,
-                                          UINT_PTR id, DWORD_PTR zeile) {
-  if (nachricht == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
+                                          UINT_PTR zeile, DWORD_PTR selbst) {
+  if (nachricht == WM_GETOBJECT) {
+    auto* fenster = reinterpret_cast<Fenster*>(selbst);
+    fenster->ZugangEinrichten();
+    const Bibliotheken* b = Laden();
     IAccessible* system = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(element, OBJID_CLIENT, __uuidof(IAccessible),
-                                            reinterpret_cast<void**>(&system)))) {
-      auto* benannt = new Benannt(*system, Steuerelemente[zeile], element);
+    if (fenster->antwortetSelbst_[zeile] && b != nullptr &&
+        static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT) &&
+        SUCCEEDED(b->createStdAccessibleObject(element, OBJID_CLIENT, __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&system)))) {
+      auto* benannt = new Benannt(*b, *system, Steuerelemente[zeile], element);
       const LRESULT ergebnis =
-          LresultFromObject(__uuidof(IAccessible), w, static_cast<IAccessible*>(benannt));
+          b->lresultFromObject(__uuidof(IAccessible), w, static_cast<IAccessible*>(benannt));
       benannt->Release();
       return ergebnis;
     }
   } else if (nachricht == WM_NCDESTROY) {
-    RemoveWindowSubclass(element, &Fenster::Zugangsprozedur, id);
+    RemoveWindowSubclass(element, &Fenster::Zugangsprozedur, zeile);
   }
   return DefSubclassProc(element, nachricht, w, l);
 }

@@ -1,6 +1,8 @@
-# cmake -DOBJDUMP=... -DPROGRAMM=... -DHOECHSTGROESSE=... -P programmdatei_pruefen.cmake
-# Fails when the program imports a DLL that is not part of Windows itself, or when the
-# file has grown beyond the size it is meant to keep (HOECHSTGROESSE 0: no limit).
+# cmake -DOBJDUMP=... -DPROGRAMM=... -DHOECHSTGROESSE=... -DERST_BEI_BEDARF=a.dll,b.dll
+#       -P programmdatei_pruefen.cmake
+# Fails when the program imports a DLL that is not part of Windows itself, or one of those
+# it loads only when needed (an import would load it at every start), or when the file has
+# grown beyond the size it is meant to keep (HOECHSTGROESSE 0: no limit).
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -39,6 +41,16 @@ foreach(dll IN LISTS importe)
 endforeach()
 if(fremde)
   message(FATAL_ERROR "imports DLLs that Windows does not ship: ${fremde}")
+endif()
+string(REPLACE "," ";" bei_bedarf "${ERST_BEI_BEDARF}")
+set(zu_frueh)
+foreach(dll IN LISTS bei_bedarf)
+  if(dll IN_LIST importe)
+    list(APPEND zu_frueh ${dll})
+  endif()
+endforeach()
+if(zu_frueh)
+  message(FATAL_ERROR "imports DLLs that it loads only when needed: ${zu_frueh}")
 endif()
 
 file(SIZE ${PROGRAMM} groesse)
