@@ -13,19 +13,8 @@ constexpr Farbe Grau(std::uint8_t wert) {
   return {wert, wert, wert};
 }
 
-TEST(Kontrast, WieWcagMisst) {
-  const std::tuple<Farbe, Farbe, double> fälle[] = {
-      {Grau(0), Grau(255), 21.0},     {Grau(200), Grau(200), 1.0},    {Grau(0x76), Grau(255), 4.54},
-      {Grau(0xBE), Grau(0xEF), 1.62}, {Grau(0xA6), Grau(0xF5), 2.23}, {{255, 0, 0}, Grau(255), 4.0},
-  };
-  for (const auto& [a, b, soll] : fälle) {
-    EXPECT_NEAR(Kontrast(a, b), soll, 0.005) << soll;
-    EXPECT_DOUBLE_EQ(Kontrast(a, b), Kontrast(b, a));
-  }
-}
-
-// The grey stays where it reads; elsewhere it darkens or lightens just far enough to read
-// on every ground.
+// The contrast as WCAG measures it. The grey stays where it reads; elsewhere it darkens or
+// lightens just far enough to read on every ground.
 TEST(Kontrast, LesbaresGrauNurSoWeitWieNötig) {
   // name, the platform's grey, the grounds, the text colour, whether the grey stays
   const std::tuple<const char*, Farbe, std::vector<Farbe>, Farbe, bool> fälle[] = {
@@ -36,6 +25,8 @@ TEST(Kontrast, LesbaresGrauNurSoWeitWieNötig) {
       {"field and window apart", Grau(0xBE), {Grau(0xFF), Grau(0xE0)}, Grau(0), false},
       {"a text colour that does not read", Grau(0x99), {Grau(0xFF)}, Grau(0xAA), false},
   };
+  EXPECT_NEAR(Kontrast(Grau(0x76), Grau(255)), 4.54, 0.005);
+  EXPECT_NEAR(Kontrast(Grau(255), {255, 0, 0}), 4.0, 0.005);
   for (const auto& [name, grau, gründe, schrift, bleibt] : fälle) {
     SCOPED_TRACE(name);
     const Farbe lesbar = LesbaresGrau(grau, gründe, schrift);

@@ -64,16 +64,23 @@ class TestFenster : public FensterPort {
       auto code = static_cast<std::int16_t>(c);
       form.KeyPress(FokusFeld(), code);
       const Zustand& z = Z();
-      if (code == 8) {
-        Bearbeite(z.länge > 0 ? z.anfang : z.text.size() - 1, std::max<std::size_t>(z.länge, 1),
-                  u"");
+      if (code == 8 && z.länge == 0 && !z.text.empty()) {
+        const std::size_t beginn = Zeichenbeginn(z.text, z.text.size() - 1);
+        Bearbeite(beginn, z.text.size() - beginn, u"");
+      } else if (code == 8) {
+        Bearbeite(z.anfang, z.länge, u"");
       } else if (code != 0) {
         Bearbeite(z.länge > 0 ? z.anfang : z.text.size(), z.länge, std::u16string(1, c));
       }
     }
   }
-  // The Delete key at a position: no character is typed, so no key filter sees it.
-  void Entf(std::size_t pos) { Bearbeite(pos, 1, u""); }
+  // The Delete key before the character at a position: no character is typed, so no key
+  // filter sees it.
+  void Entf(std::size_t pos) {
+    const std::u16string& text = Z().text;
+    pos = Zeichenbeginn(text, pos);
+    Bearbeite(pos, Zeichenbeginn(text, pos + 1) == pos ? 2 : 1, u"");
+  }
   // Paste is not filtered; it replaces the selection with what Form1 says a field takes.
   void Einfügen(const std::u16string& text) {
     const Zustand& z = Z();
@@ -84,7 +91,10 @@ class TestFenster : public FensterPort {
   // Selects in a field, which takes the focus as it would from the mouse.
   void Markiere(Feld f, std::size_t anfang, std::size_t länge) {
     SetzeFokus(f);
-    Z() = {Z().text, Z().max, anfang, länge};
+    const std::u16string& text = Z().text;
+    const std::size_t ende = Zeichenbeginn(text, std::min(anfang + länge, text.size()));
+    anfang = Zeichenbeginn(text, std::min(anfang, text.size()));
+    Z() = {Z().text, Z().max, anfang, ende - anfang};
   }
 
   Form1 form;
@@ -92,7 +102,6 @@ class TestFenster : public FensterPort {
   std::optional<std::u16string> zwischenablage;
   bool belegt = false;
   std::vector<Meldung> meldungen;
-  int änderungen = 0;  // change events raised for input fields
 
  private:
   struct Zustand {
@@ -100,6 +109,11 @@ class TestFenster : public FensterPort {
     std::size_t max = 0, anfang = 0, länge = 0;  // selection
   };
   Zustand& Z() { return felder_[FeldIndex(FokusFeld())]; }
+
+  // Where the character that holds the unit at pos begins: no edit splits a surrogate pair.
+  static std::size_t Zeichenbeginn(const std::u16string& text, std::size_t pos) {
+    return ImPaar(text, pos) ? pos - 1 : pos;
+  }
 
   // An edit by the user in the focused field: [anfang, anfang + länge) becomes neu, cut to
   // the room the maximum length leaves. Removing nothing and inserting nothing is no edit.
@@ -118,8 +132,8 @@ class TestFenster : public FensterPort {
   }
 
   void Geändert(Feld f) {
+    EXPECT_EQ(EinzelneHälften(felder_[FeldIndex(f)].text), 0U) << "half a character in a field";
     if (IstEingabefeld(f)) {
-      ++änderungen;
       form.Change(f);
     }
   }

@@ -1,28 +1,18 @@
 // Real key events of an X server, through Qt's xcb platform: what the offscreen tests feed
 // as QKeyEvents is here typed by xdotool, as a keyboard of another layout would type it.
 // Runs under xvfb-run, which gives it a display of its own.
-#include <gtest/gtest.h>
+#include <functional>
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QProcess>
-#include <QTest>
-
-#include "fenster.hpp"
-
-using namespace pz;
-using namespace Qt::StringLiterals;
-
-void PrintTo(const QString& text, std::ostream* aus) {
-  *aus << '"' << text.toStdString() << '"';
-}
+#include "qt_test.hpp"
 
 TEST(XcbTasten, NurZiffernKommenInsFeld) {
-  qt::Fenster f;
+  Fenster f;
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-  auto* bkz = f.findChild<QLineEdit*>(u"txtBehördenKennZahl"_s);
-  // No window manager gives the window the keyboard; xdotool does.
+  auto* bkz = Element(f, "txtBehördenKennZahl");
+  // No window manager activates the window; showing it counts as its first activation.
+  EXPECT_EQ(f.focusWidget(), bkz);
+  // Nor does one give it the keyboard; xdotool does.
   ASSERT_EQ(
       QProcess::execute(u"xdotool"_s, {u"windowfocus"_s, u"--sync"_s, QString::number(f.winId())}),
       0);
@@ -48,9 +38,61 @@ TEST(XcbTasten, NurZiffernKommenInsFeld) {
   }
 }
 
+// Pasted or dropped text is taken as Form1::Einfügbar leaves it, as one change event, and
+// none when nothing was taken; another program's text as it wrote it, on every route: Qt
+// would take a leading U+FEFF for a byte-order mark and drop it. xclip holds the clipboard
+// and the selection, as another program would.
+TEST(XcbAblage, EinfügenNimmtWasForm1Lässt) {
+  Fenster f;
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+  QLineEdit* bkz = Element(f, "txtBehördenKennZahl");
+  const auto xclip = [](const QStringList& argumente, const QString& eingabe = {}) {
+    QProcess p;
+    p.start(u"xclip"_s, argumente);
+    p.write(eingabe.toUtf8());
+    p.closeWriteChannel();
+    // The window may have to answer xclip meanwhile.
+    EXPECT_TRUE(QTest::qWaitFor([&p] { return p.state() == QProcess::NotRunning; }, 5000));
+    return p.readAllStandardOutput();
+  };
+  const auto ablegen = [bkz](const QString& text) {
+    QMimeData daten;
+    daten.setText(text);
+    const QPoint stelle(bkz->width() - 2, 5);
+    QDragEnterEvent ziehen(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+    QApplication::sendEvent(bkz, &ziehen);
+    QDropEvent ablage(stelle, Qt::CopyAction, &daten, Qt::LeftButton, {});
+    QApplication::sendEvent(bkz, &ablage);
+  };
+  const std::pair<const char*, std::function<void(const QString&)>> wege[] = {
+      {"Shift+Insert",
+       [bkz](const QString&) { QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier); }},
+      {"middle button", [bkz](const QString&) { QTest::mouseClick(bkz, Qt::MiddleButton); }},
+      {"context menu", [bkz](const QString&) { Wählen(Kontextmenü(bkz), "&Paste"); }},
+      {"drop", ablegen}};
+  int änderungen = 0;
+  f.BeobachteÄnderungen([&änderungen](Feld) { ++änderungen; });
+  for (const auto& [weg, einfügen] : wege) {
+    for (const auto& [text, soll] : {std::pair{u"12\n34"_s, u"12"_s},
+                                     {u"123\U0001F600"_s, u"123"_s},
+                                     {u"\n12"_s, QString()},
+                                     {u"\uFEFF12"_s, u"\uFEFF12"_s}}) {
+      SCOPED_TRACE(testing::Message() << weg << ", " << text.toStdString());
+      f.SetzeText(Feld::txtBehördenKennZahl, u"");
+      xclip({u"-selection"_s, u"clipboard"_s}, text);
+      xclip({u"-selection"_s, u"primary"_s}, text);
+      änderungen = 0;
+      einfügen(text);
+      EXPECT_EQ(bkz->text(), soll);
+      EXPECT_EQ(änderungen, soll.isEmpty() ? 0 : 1);
+    }
+  }
+  QTest::mouseClick(Element<QWidget>(f, "cb_ZA_0"), Qt::LeftButton);
+  EXPECT_EQ(xclip({u"-o"_s, u"-selection"_s, u"clipboard"_s}), u"\uFEFF12"_s.toUtf8());
+  QGuiApplication::clipboard()->setText({}, QClipboard::Selection);  // xclip lets it go and ends
+}
+
 int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return TestHauptprogramm(argc, argv, "xcb");
 }
