@@ -30,12 +30,14 @@ std::optional<std::u16string> AblageText(HWND besitzer);
 // Functions that Windows 7 lacks are looked up at run time, so the program still starts
 // there, at the system DPI.
 template <typename Funktion>
+Funktion Nachschlagen(HMODULE modul, const char* name) {
+  return modul == nullptr ? nullptr
+                          : reinterpret_cast<Funktion>(
+                                reinterpret_cast<void (*)()>(GetProcAddress(modul, name)));
+}
+template <typename Funktion>
 Funktion Nachschlagen(const wchar_t* modul, const char* name) {
-  const HMODULE h = GetModuleHandleW(modul);
-  if (h == nullptr) {
-    return nullptr;
-  }
-  return reinterpret_cast<Funktion>(reinterpret_cast<void (*)()>(GetProcAddress(h, name)));
+  return Nachschlagen<Funktion>(GetModuleHandleW(modul), name);
 }
 
 // Fixed single frame: no sizing border and no maximize button.

@@ -44,10 +44,7 @@ HMODULE SystemBibliothek(const wchar_t* name) {
 
 template <typename Funktion>
 bool Holen(HMODULE modul, const char* name, Funktion& ziel) {
-  ziel =
-      modul == nullptr
-          ? nullptr
-          : reinterpret_cast<Funktion>(reinterpret_cast<void (*)()>(GetProcAddress(modul, name)));
+  ziel = Nachschlagen<Funktion>(modul, name);
   return ziel != nullptr;
 }
 
