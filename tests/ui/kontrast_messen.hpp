@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <ranges>
 #include <vector>
 
 #include "kontrast.hpp"
@@ -24,11 +25,8 @@ inline double GezeichneterKontrast(int breite, int höhe,
   }
   const Farbe grund = *std::ranges::max_element(
       pixel, {}, [&](Farbe farbe) { return std::ranges::count(pixel, farbe); });
-  double kontrast = 1.0;
-  for (const Farbe farbe : pixel) {
-    kontrast = std::max(kontrast, Kontrast(farbe, grund));
-  }
-  return kontrast;
+  return std::ranges::max(
+      pixel | std::views::transform([grund](Farbe farbe) { return Kontrast(farbe, grund); }));
 }
 
 }  // namespace pz::test

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ranges>
 #include <tuple>
 #include <vector>
 
@@ -31,10 +32,8 @@ TEST(Kontrast, LesbaresGrauNurSoWeitWieNötig) {
     SCOPED_TRACE(name);
     const Farbe lesbar = LesbaresGrau(grau, gründe, schrift);
     EXPECT_EQ(lesbar == grau, bleibt);
-    double kleinster = 21.0;
-    for (const Farbe grund : gründe) {
-      kleinster = std::min(kleinster, Kontrast(lesbar, grund));
-    }
+    const double kleinster = std::ranges::min(
+        gründe | std::views::transform([lesbar](Farbe grund) { return Kontrast(lesbar, grund); }));
     EXPECT_GE(kleinster, LesbarerKontrast);
     EXPECT_TRUE(bleibt || kleinster < LesbarerKontrast + 0.1) << kleinster;
   }

@@ -53,7 +53,7 @@ TEST(Steuerelemente, BeschriftungenNehmenDieStandardschriftWoSiePasst) {
       {"Label5", 96, 16.0, {u"PZ"}, 20, 14.25},
       // A wrapping label breaks at its design width of 42 px at the default size; a
       // wider word widens it, up to the room there is, then the font steps down.
-      {"Label1", 96, 6.0, {u"Behörden-", u"Kenn- Zahl"}, 42, 6.0},
+      {"Label1", 96, 5.0, {u"Behörden-", u"Kenn- Zahl"}, 42, 5.0},
       {"Label1", 96, 7.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 45, 7.0},
       {"Label1", 96, 9.0, {u"Behörden-", u"Kenn-", u"Zahl"}, 52, 8.25},
       // Nothing stands right of Label8 in its rows; only the window's edge limits it.

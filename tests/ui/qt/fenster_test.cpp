@@ -99,23 +99,21 @@ TEST_F(FensterTest, KnöpfeTastenZwischenablageUndÄnderungen) {
   EXPECT_EQ(QApplication::focusWidget(), löschen);
 }
 
-// The code is the character the field would insert, taken from the event's text: a digit
-// of another script is no digit, and no key held with Ctrl or Alt types one; Ctrl+Backspace
-// types DEL, as on Windows. Where the
-// platforms differ (X11 sends Ctrl+V as the control character, offscreen as the letter),
-// the key decides. Only a digit reaches the field; a key without a code passes unfiltered.
+// The code is the character the field would insert, taken from the event's whole text: a
+// digit of another script is no digit, and no key held with Ctrl or Alt types one;
+// Ctrl+Backspace types DEL, as on Windows. Where the platforms differ (X11 sends Ctrl+V as
+// the control character, offscreen as the letter), the key decides. Only a digit reaches
+// the field; a key without a code passes unfiltered.
 TEST_F(FensterTest, NurZiffernErreichenDasFeld) {
   QGuiApplication::clipboard()->setText(u"1234"_s);  // which Ctrl+V must not paste
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, QString, std::optional<std::int16_t>> fälle[] = {
       // clang-format off
       {Qt::Key_0, {}, u"0"_s, 48}, {Qt::Key_5, Qt::KeypadModifier, u"5"_s, 53},
       {Qt::Key_Backspace, {}, u"\b"_s, 8}, {Qt::Key_Backspace, Qt::ControlModifier, {}, 127},
-      {Qt::Key_Return, {}, u"\r"_s, 13},
-      {Qt::Key_Escape, {}, u"\x1b"_s, 27}, {Qt::Key_A, Qt::ShiftModifier, u"A"_s, 'A'},
-      {Qt::Key_V, Qt::ControlModifier, u"\x16"_s, 22}, {Qt::Key_V, Qt::ControlModifier, u"v"_s, 22},
-      {Qt::Key_3, {}, u"\u0663"_s, 0x663}, {Qt::Key_3, {}, u"\u0969"_s, 0x969},
-      {Qt::Key_1, Qt::AltModifier, u"1"_s, 0}, {Qt::Key_1, Qt::ControlModifier | Qt::AltModifier, u"1"_s, 0},
-      {Qt::Key_Tab, {}, u"\t"_s, {}}, {Qt::Key_Delete, {}, u"\x7f"_s, {}}, {Qt::Key_Left, {}, {}, {}},
+      {Qt::Key_Return, {}, u"\r"_s, 13}, {Qt::Key_Escape, {}, u"\x1b"_s, 27},
+      {Qt::Key_V, Qt::ControlModifier, u"v"_s, 22}, {Qt::Key_3, {}, u"\u0663"_s, 0x663},
+      {Qt::Key_1, {}, u"1a"_s, '?'}, {Qt::Key_1, Qt::AltModifier, u"1"_s, 0},
+      {Qt::Key_Delete, {}, u"\x7f"_s, {}}, {Qt::Key_Left, {}, {}, {}},
       // clang-format on
   };
   for (const auto& [taste, mod, text, code] : fälle) {
@@ -167,13 +165,20 @@ TEST(Auswahl, BleibtBisDasProgrammDenFokusZurückgibt) {
 
 // What a screen reader hears: labels are static text, buttons buttons, an input field text
 // the user edits, a display field read-only text that no focus reaches, its digit the
-// value; a field is labelled by the label over it.
-TEST_F(FensterTest, WieEinScreenreaderEsHört) {
-  f_.SetzeText(Feld::txtPZGeburt, u"3");
+// value; a field is labelled by the label over it. A display field stays disabled, but its
+// text reads against its ground in the platform's palette (Fusion's, here), and in a dark
+// one the user switches to while the window is open.
+TEST_F(FensterTest, WieEinScreenreaderEsHörtUndSieht) {
+  for (const Feld feld :
+       {Feld::txtPZBKZ_Seriennr, Feld::txtPZGeburt, Feld::txtPZAblauf, Feld::txtPZgesamt}) {
+    f_.SetzeText(feld, u"8");
+  }
+  const QPalette plattform = QApplication::palette();
+  const QPalette dunkel(QColor(0x35, 0x35, 0x35));  // its disabled text is all but black
   for (const Steuerelement& s : Steuerelemente) {
     SCOPED_TRACE(ObjektName(s));
-    QAccessibleInterface* zugang =
-        QAccessible::queryAccessibleInterface(Element<QWidget>(f_, ObjektName(s)));
+    QWidget* w = Element<QWidget>(f_, ObjektName(s));
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(w);
     ASSERT_NE(zugang, nullptr);
     EXPECT_EQ(zugang->text(QAccessible::Name), Q(ZugänglicherName(s)));
     EXPECT_EQ(zugang->text(QAccessible::Description), Q(ZugänglicheBeschreibung(s)));
@@ -199,36 +204,18 @@ TEST_F(FensterTest, WieEinScreenreaderEsHört) {
       EXPECT_EQ(text->text(0, text->characterCount()), Q(f_.Text(s.feld)));
       EXPECT_EQ(zugang->text(QAccessible::Value), Q(f_.Text(s.feld)));
     }
-  }
-}
-
-// The check digits and the "D" stay disabled, but their text reads against its ground in
-// the platform's palette (Fusion's, here), and in a dark one the user switches to while
-// the window is open.
-TEST_F(FensterTest, AnzeigefelderLesbarInJederPalette) {
-  for (const Feld feld :
-       {Feld::txtPZBKZ_Seriennr, Feld::txtPZGeburt, Feld::txtPZAblauf, Feld::txtPZgesamt}) {
-    f_.SetzeText(feld, u"8");
-  }
-  const QPalette plattform = QApplication::palette();
-  const QPalette dunkel(QColor(0x35, 0x35, 0x35));  // its disabled text is all but black
-  for (const auto& [name, palette] :
-       {std::pair{"platform", plattform}, {"dark", dunkel}, {"platform again", plattform}}) {
-    QApplication::setPalette(palette);
-    QCoreApplication::sendPostedEvents();  // the widgets hear of it as from the window system
-    for (const Steuerelement& s : Steuerelemente) {
-      if (s.art == Art::Textfeld && !s.aktiviert) {
-        SCOPED_TRACE(testing::Message() << name << ", " << s.name);
-        QWidget& w = *Element<QWidget>(f_, ObjektName(s));
-        EXPECT_FALSE(w.isEnabled());
-        const QImage bild = w.grab().toImage();
+    for (const QPalette& palette : {plattform, dunkel, plattform}) {
+      if (anzeige) {
+        QApplication::setPalette(palette);
+        QCoreApplication::sendPostedEvents();  // the widgets hear of it as from the window system
+        const QImage bild = w->grab().toImage();
         EXPECT_GE(test::GezeichneterKontrast(bild.width(), bild.height(),
                                              [&](int x, int y) { return bild.pixel(x, y); }),
-                  LesbarerKontrast);
+                  LesbarerKontrast)
+            << palette.color(QPalette::Window).name().toStdString();
       }
     }
   }
-  QApplication::setPalette(plattform);
 }
 
 // The message boxes show the program's title, text and icon; Qt's own texts in them and in

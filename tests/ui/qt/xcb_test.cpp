@@ -5,7 +5,7 @@
 
 #include "qt_test.hpp"
 
-TEST(XcbTasten, NurZiffernKommenInsFeld) {
+TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   Fenster f;
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -36,17 +36,11 @@ TEST(XcbTasten, NurZiffernKommenInsFeld) {
     xdotool.waitForFinished();
     EXPECT_EQ(bkz->text(), u"7"_s);
   }
-}
 
-// Pasted or dropped text is taken as Form1::Einfügbar leaves it, as one change event, and
-// none when nothing was taken; another program's text as it wrote it, on every route: Qt
-// would take a leading U+FEFF for a byte-order mark and drop it. xclip holds the clipboard
-// and the selection, as another program would.
-TEST(XcbAblage, EinfügenNimmtWasForm1Lässt) {
-  Fenster f;
-  f.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-  QLineEdit* bkz = Element(f, "txtBehördenKennZahl");
+  // Pasted or dropped text is taken as Form1::Einfügbar leaves it, as one change event, and
+  // none when nothing was taken; another program's text as it wrote it, on every route: Qt
+  // would take a leading U+FEFF for a byte-order mark and drop it. xclip holds the clipboard
+  // and the selection, as another program would.
   const auto xclip = [](const QStringList& argumente, const QString& eingabe = {}) {
     QProcess p;
     p.start(u"xclip"_s, argumente);
@@ -80,8 +74,9 @@ TEST(XcbAblage, EinfügenNimmtWasForm1Lässt) {
                                      {u"\uFEFF12"_s, u"\uFEFF12"_s}}) {
       SCOPED_TRACE(testing::Message() << weg << ", " << text.toStdString());
       f.SetzeText(Feld::txtBehördenKennZahl, u"");
-      xclip({u"-selection"_s, u"clipboard"_s}, text);
-      xclip({u"-selection"_s, u"primary"_s}, text);
+      const bool auswahl = weg == std::string_view("middle button");  // pastes PRIMARY
+      xclip({u"-selection"_s, u"clipboard"_s}, auswahl ? u"9"_s : text);
+      xclip({u"-selection"_s, u"primary"_s}, auswahl ? text : u"9"_s);
       änderungen = 0;
       einfügen(text);
       EXPECT_EQ(bkz->text(), soll);
@@ -90,6 +85,12 @@ TEST(XcbAblage, EinfügenNimmtWasForm1Lässt) {
   }
   QTest::mouseClick(Element<QWidget>(f, "cb_ZA_0"), Qt::LeftButton);
   EXPECT_EQ(xclip({u"-o"_s, u"-selection"_s, u"clipboard"_s}), u"\uFEFF12"_s.toUtf8());
+  // A paste over a selection has the room of the selection too.
+  f.SetzeText(Feld::txtBehördenKennZahl, u"1234");
+  bkz->selectAll();
+  xclip({u"-selection"_s, u"clipboard"_s}, u"56"_s);
+  QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(bkz->text(), u"56"_s);
   QGuiApplication::clipboard()->setText({}, QClipboard::Selection);  // xclip lets it go and ends
 }
 
