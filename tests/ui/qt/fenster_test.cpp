@@ -90,7 +90,6 @@ TEST_F(FensterTest, KnöpfeTastenZwischenablageUndÄnderungen) {
     QTest::keyClick(löschen, taste, mod);
     EXPECT_EQ(klicks, soll) << QKeySequence(taste).toString().toStdString();
   }
-  EXPECT_EQ(GanzeNummer(f_), u"D");
   QWidget anderes;
   anderes.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&anderes));
@@ -124,8 +123,8 @@ TEST_F(FensterTest, NurZiffernErreichenDasFeld) {
     QTest::sendKeyEvent(QTest::Click, bkz_, taste, text, mod);
     EXPECT_EQ(bkz_->text(), code >= 48 && code <= 57 ? text : QString());
   }
-  // An input method's commit goes through the filter character by character.
-  f_.SetzeText(Feld::txtBehördenKennZahl, u"");
+  // An input method's commit goes through the filter character by character, into the
+  // field the last row left empty.
   QInputMethodEvent übergabe;
   übergabe.setCommitString(u"1a\u06632"_s);
   QApplication::sendEvent(bkz_, &übergabe);
@@ -257,7 +256,12 @@ TEST(Sprache, MeldungenUndQtsTexte) {
     };
     QTimer::singleShot(0, &f, schließen);  // gone with the window, should no box come
     QTest::mouseDClick(&f, Qt::LeftButton, {}, QPoint(4, 110));
-    f.ErsetzeZwischenablage([](const QString&) { return false; });
+    // Another program takes the clipboard the moment ours is set.
+    const QMetaObject::Connection fremd =
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, &f, [&fremd] {
+          QObject::disconnect(fremd);
+          QGuiApplication::clipboard()->setText(u"9"_s);
+        });
     QTimer::singleShot(0, &f, schließen);
     QTest::mouseClick(Element<QWidget>(f, "cb_ZA_alles"), Qt::LeftButton);
     EXPECT_EQ(gezeigt, QStringList({Q(FensterTitel), Q(InfoText), u"1"_s, u"OK"_s, Q(FensterTitel),
