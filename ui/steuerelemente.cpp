@@ -35,7 +35,8 @@ bool TippImNamen(const Steuerelement& s) {
     case Art::Textfeld: {
       const Steuerelement* label = BeschriftungVon(s);
       return label == nullptr ||
-             std::ranges::count(Steuerelemente, label->text, &Steuerelement::text) > 1;
+             std::count_if(Steuerelemente.begin(), Steuerelemente.end(),
+                           [&](const Steuerelement& o) { return o.text == label->text; }) > 1;
     }
     default:
       return false;

@@ -214,7 +214,7 @@ inline constexpr std::array<std::size_t, Steuerelemente.size()> Erstellreihenfol
 
 constexpr bool JedesElementEinmal() {
   for (std::size_t zeile = 0; zeile < Steuerelemente.size(); ++zeile) {
-    if (std::ranges::count(Erstellreihenfolge, zeile) != 1) {
+    if (std::count(Erstellreihenfolge.begin(), Erstellreihenfolge.end(), zeile) != 1) {
       return false;
     }
   }

@@ -23,8 +23,10 @@ pz_pakete() {
   fi
   echo "Installing: ${fehlend[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  pz_als_root apt-get update -qq
-  pz_als_root apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+  # Another build on the machine may be installing at the same moment; wait for it.
+  local warten=(-o DPkg::Lock::Timeout=900)
+  pz_als_root apt-get "${warten[@]}" update -qq
+  pz_als_root apt-get "${warten[@]}" install -y -qq --no-install-recommends "${fehlend[@]}"
 }
 
 # What the native build and its tests need.
