@@ -48,14 +48,17 @@ enum class Meldungsart {
 // dropping, or a program write through SetzeText. A character typed over the same
 // character, or text pasted over a selection holding the same text, is such an edit
 // although the text ends up as it was. A keystroke that the field refuses (full, nothing
-// selected), or a deletion with nothing to delete, is none: it raises no change event.
+// selected), a deletion with nothing to delete, or a key, click or drag that only moves
+// the caret or the selection, is none: it raises no change event.
 //
 // Key filter. Every typed character reaches Form1::KeyPress(feld, code) before the field
 // sees it, and a code set to 0 never reaches the field. The code is the character that
 // the field would insert: digits give 48-57, whatever key or keypad typed them, and the
 // digits of other scripts their own codes; Backspace 8, Return/Enter 13, Escape 27;
 // Ctrl+letter without Alt 1-26 (so Ctrl+C, X, V and Z are cancelled like any other
-// non-digit and do nothing in an input field). Any other key held with Ctrl or Alt types
+// non-digit and do nothing in an input field). Ctrl+A, as on Windows, selects the field's
+// whole text on the key itself; a selection is no edit and raises no change event, and
+// the code 1 it types is cancelled as well. Any other key held with Ctrl or Alt types
 // no digit, as on Windows, and the field takes nothing from it. Each character of
 // an input-method commit, and of a character sent by another program, goes through the
 // filter as well. Tab, Shift+Tab, Delete, the arrows, Home, End and the function keys

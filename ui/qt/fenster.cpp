@@ -151,6 +151,11 @@ bool Fenster::eventFilter(QObject* objekt, QEvent* ereignis) {
 
 // Returns true when the key is swallowed.
 bool Fenster::Tastendruck(Feld feld, const QKeyEvent& taste) {
+  // A Windows edit selects its whole text on Ctrl+A, on the key itself; the character the
+  // key types, 1, the filter then cancels like any other. A selection is no edit.
+  if (taste.matches(QKeySequence::SelectAll)) {
+    felder_[FeldIndex(feld)]->selectAll();
+  }
   const std::optional<std::int16_t> code =
       Zeichencode(taste.key(), taste.modifiers(), taste.text());
   if (!code) {
@@ -216,9 +221,9 @@ bool Fenster::Ablegen(QLineEdit& feld, QDropEvent& ablage) {
   return true;
 }
 
-// The field's own menu, in Qt's words. Beside its entries Qt names Ctrl+Z, Ctrl+X, Ctrl+C,
-// Ctrl+V and Ctrl+A, which type characters here that the key filter cancels; as on a
-// Windows edit, no entry names a key. Redo stays: a second Undo on Windows brings back
+// The field's own menu, in Qt's words. Beside its entries Qt names Ctrl+Z, Ctrl+X, Ctrl+C
+// and Ctrl+V, which type characters here that the key filter cancels; as on a Windows
+// edit, no entry names a key, Ctrl+A's neither. Redo stays: a second Undo on Windows brings back
 // what the first took, where Qt's goes one step further back. Paste takes the text as
 // every paste does. Qt names its actions only from 6.5 on; before, their text tells them,
 // translated as the field's are.

@@ -166,11 +166,15 @@ LRESULT Fenster::Ganz(std::size_t zeile, UINT nachricht, WPARAM w, LPARAM l, Sei
       AuswahlSetzen(feld, ende, daneben(anfang));
     }
   }
+  // Wine's edit reports a change for Ctrl+A, which only selects; passed on, a full field
+  // would pull the focus on, and the next digit land in another field. What passes through
+  // here can only remove text, so a text left as it was is no edit. An edit that reports
+  // only real changes loses nothing by the test.
   if (äußeres) {
-    const bool geändert = aufschub_->geändert;
+    const bool geändert = aufschub_->geändert && TextVon(feld) != vorher;
     aufschub_.reset();
     if (geändert) {
-      form_.Change(Steuerelemente[zeile].feld);
+      Geändert(Steuerelemente[zeile].feld);
     }
   }
   return ergebnis;

@@ -234,12 +234,19 @@ LRESULT Fenster::Befehl(int id, int code) {
     if (code == EN_CHANGE && aufschub_ && aufschub_->zeile == static_cast<std::size_t>(zeile)) {
       aufschub_->geändert = true;
     } else if (code == EN_CHANGE) {
-      form_.Change(s.feld);
+      Geändert(s.feld);
     } else if (code == EN_SETFOCUS) {
       form_.FokusErhalten(s);
     }
   }
   return 0;
+}
+
+void Fenster::Geändert(Feld feld) {
+  if (beobachter_) {
+    beobachter_(feld);
+  }
+  form_.Change(feld);
 }
 
 LRESULT Fenster::Aktiviert(WPARAM w) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "fenster_port.hpp"
 #include "form1.hpp"
@@ -59,6 +60,10 @@ class Fenster final : public FensterPort {
 
   void SetzeMeldungsfenster(Meldungsfenster meldungsfenster);
 
+  // Sees every change event that reaches Form1.
+  using Änderungsbeobachter = std::function<void(Feld feld)>;
+  void BeobachteÄnderungen(Änderungsbeobachter beobachter) { beobachter_ = std::move(beobachter); }
+
   std::u16string Text(Feld feld) const override;
   void SetzeText(Feld feld, const std::u16string& text) override;
   using FensterPort::SetzeFokus;
@@ -75,6 +80,7 @@ class Fenster final : public FensterPort {
 
   // What the window procedure hands on, one member a message.
   LRESULT Befehl(int id, int code);
+  void Geändert(Feld feld);
   LRESULT Aktiviert(WPARAM w);
   LRESULT FokusErhalten();
   LRESULT Doppelklick();
@@ -144,6 +150,7 @@ class Fenster final : public FensterPort {
   };
   std::optional<Aufschub> aufschub_;
   Meldungsfenster meldungsfenster_;
+  Änderungsbeobachter beobachter_;
   enum class Zugang { Ungefragt, Eingerichtet, Beendet } zugangStand_ = Zugang::Ungefragt;
   bool comBereit_ = false;
   IAccPropServices* zugang_ = nullptr;

@@ -103,6 +103,20 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   EXPECT_EQ(bkz->text(), u"56"_s);
   QGuiApplication::clipboard()->setText({}, QClipboard::Selection);  // xclip lets it go and ends
 
+  // Ctrl+A in a full date of birth only selects, so the 1 after it is refused there and
+  // lands nowhere else; Delete then empties the field, and 7 goes into it.
+  f.SetzeText(Feld::txtGeburt, u"520727");
+  f.SetzeText(Feld::txtAblauf, u"10");
+  auto* geburt = Element(f, "txtGeburt");
+  const QPoint mitte = geburt->mapToGlobal(geburt->rect().center());
+  ASSERT_EQ(
+      QProcess::execute(u"xdotool"_s, {u"mousemove"_s, u"--sync"_s, QString::number(mitte.x()),
+                                       QString::number(mitte.y()), u"click"_s, u"1"_s, u"key"_s,
+                                       u"ctrl+a"_s, u"1"_s, u"Delete"_s, u"7"_s}),
+      0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return geburt->text() == u"7"_s; }, 5000));
+  EXPECT_EQ(f.Text(Feld::txtAblauf), u"10");
+  EXPECT_EQ(QApplication::focusWidget(), geburt);
 }
 
 int main(int argc, char* argv[]) {

@@ -22,6 +22,7 @@
 #include "kontrast_messen.hpp"
 #include "nummer.hpp"
 #include "steuerelemente.hpp"
+#include "strg_a_faelle.hpp"
 #include "werkzeug.hpp"
 
 namespace pz::win32 {
@@ -67,12 +68,21 @@ class FensterTest : public ::testing::Test {
     Abarbeiten();
   }
 
-  // The edit asks the thread's keyboard state whether Shift is held.
-  void Umschalt(bool gedrückt) {
+  // The edit asks the thread's keyboard state whether Shift or Ctrl is held.
+  void Halten(BYTE taste, bool gedrückt) {
     std::array<BYTE, 256> tasten{};
     GetKeyboardState(tasten.data());
-    tasten[VK_SHIFT] = gedrückt ? 0x80 : 0;
+    tasten[taste] = gedrückt ? 0x80 : 0;
     SetKeyboardState(tasten.data());
+  }
+  void Umschalt(bool gedrückt) { Halten(VK_SHIFT, gedrückt); }
+
+  // A key pressed on the focused control, through the program's loop, which makes the
+  // character of it.
+  void Drücken(WPARAM taste) {
+    MSG nachricht{GetFocus(), WM_KEYDOWN, taste, 1, 0, {0, 0}};
+    fenster_->Verarbeiten(nachricht);
+    Abarbeiten();
   }
 
   // As after TranslateMessage: one WM_CHAR per character, to the control with the focus.
@@ -140,6 +150,40 @@ TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
     EXPECT_EQ(GetFocus(), E(fokus));
   }
   EXPECT_EQ(SendMessageW(E(bkz), WM_UNICHAR, UNICODE_NOCHAR, 0), TRUE);
+}
+
+TEST_F(FensterTest, StrgAWähltAllesUndÄndertNichts) {
+  for (const auto& [feld, prüfziffer, vorher, nach] : test::StrgAFälle) {
+    SCOPED_TRACE(testing::Message() << Breit(vorher) << " in " << ObjektName(ZeileVon(feld)));
+    Neu();
+    Tippen(Breit(test::StrgAEingabe));
+    fenster_->SetzeText(feld, vorher);
+    SetFocus(E(feld));
+    int änderungen = 0;
+    fenster_->BeobachteÄnderungen([&änderungen](Feld) { ++änderungen; });
+    std::array<std::u16string, AnzahlFelder> andere;
+    const auto anderer = [&](Feld f) {
+      return f == feld || f == prüfziffer ? u"" : fenster_->Text(f);
+    };
+    for (std::size_t i = 0; i < AnzahlFelder; ++i) {
+      andere[i] = anderer(static_cast<Feld>(i));
+    }
+    const WPARAM tasten[] = {'A', '5', VK_DELETE};
+    for (std::size_t schritt = 0; schritt < nach.size(); ++schritt) {
+      SCOPED_TRACE(schritt);
+      änderungen = 0;
+      Halten(VK_CONTROL, schritt == 0);
+      Drücken(tasten[schritt]);
+      Halten(VK_CONTROL, false);
+      EXPECT_EQ(fenster_->Text(feld), nach[schritt].text);
+      EXPECT_EQ(fenster_->Text(prüfziffer), nach[schritt].prüfziffer);
+      EXPECT_EQ(änderungen, nach[schritt].änderungen);
+      EXPECT_EQ(GetFocus(), E(feld));
+      for (std::size_t i = 0; i < AnzahlFelder; ++i) {
+        EXPECT_EQ(anderer(static_cast<Feld>(i)), andere[i]) << i;
+      }
+    }
+  }
 }
 
 // Wine's edit steps by UTF-16 unit; after each key or click the caret and the selection
