@@ -34,7 +34,8 @@ using Meldungsfenster = std::function<int(HWND besitzer, const std::wstring& tex
 // Form1 on the Win32 API: the window with its 22 controls from the table, and the port
 // through which Form1 reads and writes them. The window procedure hands each message to
 // a member named for what happened; layout, DPI, fonts, labels and tool tips are in
-// anordnung.cpp, the names for screen readers in zugang.cpp.
+// anordnung.cpp, the names for screen readers in zugang.cpp, readable display fields in
+// anzeige.cpp.
 class Fenster final : public FensterPort {
  public:
   // Creates the window and its controls, hidden, and runs Form_Load.
@@ -124,7 +125,8 @@ class Fenster final : public FensterPort {
   // property service is missing.
   static LRESULT CALLBACK Zugangsprozedur(HWND element, UINT nachricht, WPARAM w, LPARAM l,
                                           UINT_PTR zeile, DWORD_PTR selbst);
-  // Draws a display field's text again where the system's disabled grey would not read.
+  // anzeige.cpp: draws a display field's text again where the system's disabled grey
+  // would not read.
   static LRESULT CALLBACK Anzeigeprozedur(HWND feld, UINT nachricht, WPARAM w, LPARAM l,
                                           UINT_PTR id, DWORD_PTR);
 
