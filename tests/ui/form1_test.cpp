@@ -64,6 +64,28 @@ TEST(Form1, Befehle) {
   }
 }
 
+// What a field's key filter lets through to it, digits and Backspace, unchanged: into a full
+// serial number or date nothing at all, while the full authority code leaves a fifth digit
+// to its maximum length, as a digit typed over a selection must get through, and Backspace.
+TEST(Form1, Tastenfilter) {
+  // the field, its text; whether 5 and Backspace pass
+  const std::tuple<Feld, std::u16string, bool, bool> fälle[] = {
+      {txtBehördenKennZahl, u"", true, true}, {txtBehördenKennZahl, u"1234", true, true},
+      {txtSeriennr, u"1234", true, true},     {txtSeriennr, u"12345", false, false},
+      {txtGeburt, u"52072", true, true},      {txtAblauf, u"101231", false, false},
+  };
+  for (const auto& [feld, text, ziffer, rückschritt] : fälle) {
+    TestFenster f;
+    f.SetzeText(feld, text);
+    for (const auto& [taste, durch] :
+         {std::pair<std::int16_t, bool>{u'5', ziffer}, {8, rückschritt}}) {
+      std::int16_t code = taste;
+      f.form.KeyPress(feld, code);
+      EXPECT_EQ(code, durch ? taste : 0) << ObjektName(ZeileVon(feld)) << " " << text.size();
+    }
+  }
+}
+
 TEST(Form1, EinfügbarerText) {
   const std::tuple<const char*, std::u16string, std::size_t, std::u16string> fälle[] = {
       // clang-format off
