@@ -36,8 +36,8 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
 endif()
 
 # On Windows the linker sets what the loader checks (ASLR with high entropy, no code in data;
-# a test holds them). GCC's stack protector costs the program 2.5 KB; its guard value it
-# takes from app/win32/stapelschutz.cpp rather than libssp. MSVC's /GS is on by default.
+# a test holds them). GCC's stack protector costs the program 2.5 KB; the program takes its
+# guard value from app/win32/stapelschutz.cpp, not from libssp. MSVC's /GS is on by default.
 if(MINGW)
   add_compile_options(-fstack-protector-strong)
   add_link_options(-fstack-protector-strong)
