@@ -38,6 +38,8 @@ pakete() {
 }
 summen() { (cd "$b" && sha256sum Voveduzaz.exe Voveduzaz-*-win64.msi Voveduzaz-*-win64.zip); }
 
+# Made anew: an MSI left from an earlier commit would still carry that commit's time.
+rm -f "$b"/Voveduzaz-*-win64.msi
 pakete "$tmp/vorher.log" "${ohne_schluessel[@]}"
 vorher=$(summen)
 
