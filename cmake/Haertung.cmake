@@ -21,12 +21,11 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
   check_pie_supported()
   add_compile_options(-fstack-protector-strong -fstack-clash-protection)
   if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64|i.86")
+    # The linker marks a program as built for CET only when every object in it is. Debian
+    # 12's C start-up files (crt1.o, crti.o) carry no mark, so no program built on it is
+    # marked, Debian's own neither; the program's own code is ready for the day they are.
+    # Forcing the mark would claim it for _init too, which has no landing pad.
     add_compile_options(-fcf-protection)
-    # The linker marks a program as built for CET only when every object in it is; Debian
-    # 12's C start-up files (crt1.o, crti.o) carry no mark, so the program is marked here.
-    # The mark takes effect only where the C library and every library loaded are marked
-    # too; none in Debian 12 is.
-    add_link_options(LINKER:-z,ibt LINKER:-z,shstk)
   endif()
   if(NOT PZ_SANITIZE)
     # -U first: some distributions' compilers define it already, at another level.
