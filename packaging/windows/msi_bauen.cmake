@@ -2,7 +2,8 @@
 #       -DPROGRAMM=Voveduzaz.exe
 #       -DSYMBOL=voveduzaz.ico -DVERSION=1.0.0 -DAUSGABE=Voveduzaz-1.0.0-win64.msi
 #       [-DQUELLORDNER=...] -P msi_bauen.cmake
-# Builds the MSI, and beside it its .sha256 in the form sha256sum -c reads.
+# Builds the MSI, signs it where the releaser's key is in the environment (signieren.cmake),
+# and writes beside it its .sha256 in the form sha256sum -c reads.
 #
 # Two builds of the same sources give the same bytes. The time stamps (those of the files
 # in the cabinet, and the package's creation time) are SOURCE_DATE_EPOCH, else the time of
@@ -82,5 +83,7 @@ if(NOT status EQUAL 0 OR NOT meldungen STREQUAL "")
 endif()
 file(REMOVE_RECURSE "${stufe}")
 
+include(${CMAKE_CURRENT_LIST_DIR}/signieren.cmake)
+pz_signieren("${AUSGABE}" "${AUSGABE}" Voveduzaz)
 file(SHA256 "${AUSGABE}" summe)
 file(WRITE "${AUSGABE}.sha256" "${summe}  ${ausgabe_name}\n")

@@ -50,6 +50,8 @@ PZ_PAKETE_NATIV=(
 PZ_PAKETE_PAKET=(
   dpkg-dev
   lintian
+  # hardening-check
+  devscripts
 )
 
 # What the Windows cross build and its tests under Wine need.
@@ -65,6 +67,8 @@ PZ_PAKETE_WINDOWS=(
   xdotool
   # The MSI: wixl builds it, msibuild writes its summary, faketime holds its clock.
   wixl msitools faketime
+  # Authenticode signatures; the signing test's throwaway certificates.
+  osslsigncode openssl
 )
 
 # pz_quellzeit: the time (seconds since 1970) the packages carry: SOURCE_DATE_EPOCH if set,

@@ -1,8 +1,9 @@
 # cmake -DOBJDUMP=... -DPROGRAMM=... -DHOECHSTGROESSE=... -DERST_BEI_BEDARF=a.dll,b.dll
 #       -P programmdatei_pruefen.cmake
 # Fails when the program imports a DLL that is not part of Windows itself, or one of those
-# it loads only when needed (an import would load it at every start), or when the file has
-# grown beyond the size it is meant to keep (HOECHSTGROESSE 0: no limit).
+# it loads only when needed (an import would load it at every start), when its header lacks
+# one of the loader's protections, or when the file has grown beyond the size it is meant
+# to keep (HOECHSTGROESSE 0: no limit).
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -48,6 +49,28 @@ if(fremde)
 endif()
 if(zu_frueh)
   message(FATAL_ERROR "imports DLLs that it loads only when needed: ${zu_frueh}")
+endif()
+
+# What the loader protects the program with: a random address (DYNAMIC_BASE), chosen from
+# the whole 64-bit space (HIGH_ENTROPY_VA), and no code run from its data (NX_COMPAT).
+string(REGEX MATCH "DllCharacteristics[ \t]+([0-9a-fA-F]+)" _ "${ausgabe}")
+if(NOT CMAKE_MATCH_1)
+  message(FATAL_ERROR "no DllCharacteristics in the objdump output:\n${ausgabe}")
+endif()
+math(EXPR merkmale "0x${CMAKE_MATCH_1}")
+set(fehlende)
+foreach(merkmal DYNAMIC_BASE:0x40 HIGH_ENTROPY_VA:0x20 NX_COMPAT:0x100)
+  string(REPLACE ":" ";" merkmal "${merkmal}")
+  list(GET merkmal 1 bit)
+  math(EXPR gesetzt "${merkmale} & ${bit}")
+  if(gesetzt EQUAL 0)
+    list(GET merkmal 0 name)
+    list(APPEND fehlende ${name})
+  endif()
+endforeach()
+if(fehlende)
+  list(JOIN fehlende ", " fehlende)
+  message(FATAL_ERROR "the PE header lacks ${fehlende} (DllCharacteristics 0x${CMAKE_MATCH_1})")
 endif()
 
 file(SIZE ${PROGRAMM} groesse)
