@@ -1,0 +1,143 @@
+#include "fenster.hpp"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "steuerelemente.hpp"
+#include "werkzeug.hpp"
+
+namespace {
+
+pz::web::Fenster* dasFenster = nullptr;
+
+}  // namespace
+
+extern "C" {
+// Every event of the page arrives here, from browser.js.
+EMSCRIPTEN_KEEPALIVE void pz_ereignis(int zeile, emscripten::EM_VAL ereignis) {
+  if (dasFenster != nullptr && zeile >= 0) {
+    dasFenster->Ereignis(static_cast<std::size_t>(zeile),
+                         emscripten::val::take_ownership(ereignis));
+  }
+}
+}
+
+namespace pz::web {
+
+Fenster::Fenster() : form_(*this), dokument_(val::global("document")), fenster_(val::undefined()) {
+  dasFenster = this;
+  Aufbauen();
+  form_.Form_Load();
+}
+
+void Fenster::Zeigen() {
+  dokument_["body"].call<void>("append", fenster_);
+  Färben();
+  const val seite = val::global("window");
+  Horchen(seite, "focus", Seite);
+  Horchen(seite.call<val>("matchMedia", val("(prefers-color-scheme: dark)")), "change", Seite);
+  Horchen(dokument_, "copy", Seite);
+  Horchen(fenster_, "dblclick mousedown click", Seite);
+  // Showing counts as an activation, whether or not the page has the system's focus yet.
+  form_.Aktiviert();
+}
+
+std::u16string Fenster::Text(Feld feld) const {
+  return FeldElement(feld)["value"].as<std::u16string>();
+}
+
+// As on Windows, every write is a change, even of the same text.
+void Fenster::SetzeText(Feld feld, const std::u16string& text) {
+  FeldElement(feld).set("value", text);
+  Geändert(feld);
+}
+
+// A field keeps its selection while it has no focus, and the browser gives it back.
+void Fenster::SetzeFokus(const Steuerelement& element) {
+  elemente_[Zeile(element)].call<void>("focus");
+}
+
+// The browser answers at once whether a copy went through, by the copy event that it
+// raises inside execCommand; there the text goes on the clipboard as plain text and in no
+// other format. A browser that refuses the copy raises no event, or returns false.
+bool Fenster::InZwischenablageLegen(const std::u16string& text) {
+  ablage_ = text;
+  abgelegt_ = false;
+  const bool kopiert = dokument_.call<bool>("execCommand", val("copy"));
+  ablage_.reset();
+  return kopiert && abgelegt_;
+}
+
+void Fenster::Geändert(Feld feld) {
+  if (IstEingabefeld(feld)) {
+    form_.Change(feld);
+  }
+}
+
+void Fenster::Ereignis(std::size_t zeile, const val& e) {
+  const std::string typ = e["type"].as<std::string>();
+  if (zeile >= Seite) {
+    const val ziel = e["target"];
+    // Fields and buttons take their own clicks; labels and display fields are part of
+    // the window's surface, as a label and a disabled control are on Windows.
+    const bool aufSteuerelement = typ != "focus" && typ != "change" && typ != "copy" &&
+                                  !ziel.call<val>("closest", val("input, button")).isNull();
+    if (typ == "focus") {
+      form_.Aktiviert();
+    } else if (typ == "change") {
+      Färben();
+    } else if (typ == "copy") {
+      if (ablage_) {
+        e["clipboardData"].call<void>("setData", val("text/plain"), *ablage_);
+        e.call<void>("preventDefault");
+        abgelegt_ = true;
+      }
+    } else if (typ == "dblclick") {
+      if (!aufSteuerelement && e["button"].as<int>() == 0) {
+        form_.Form_DblClick();
+      }
+    } else if (!aufSteuerelement) {
+      // A click on the surface leaves the focus where it is and selects nothing; one on a
+      // label does not pass on to its field.
+      e.call<void>("preventDefault");
+    }
+    return;
+  }
+  const Steuerelement& s = Steuerelemente[zeile];
+  if (typ == "keydown") {
+    Taste(zeile, e);
+  } else if (typ == "focus") {
+    form_.FokusErhalten(s);
+  } else if (typ == "click") {
+    form_.Click(s);
+  } else if (typ == "beforeinput") {
+    VorEingabe(s.feld, e);
+  } else if (typ == "input") {
+    // What an input method shows while it composes is no edit yet; see KompositionEnde.
+    if (!komposition_ && e["inputType"].as<std::string>() != "insertCompositionText") {
+      Geändert(s.feld);
+    }
+  } else if (typ == "paste" || typ == "drop") {
+    e.call<void>("preventDefault");
+    const val daten = typ == "paste" ? e["clipboardData"] : e["dataTransfer"];
+    if (typ == "drop") {
+      // The field drops where the pointer is, as the browser shows while dragging.
+      const val stelle = dokument_.call<val>("caretPositionFromPoint", e["clientX"], e["clientY"]);
+      if (!stelle.isNull() && stelle["offsetNode"].strictlyEquals(FeldElement(s.feld))) {
+        FeldElement(s.feld).call<void>("setSelectionRange", stelle["offset"], stelle["offset"]);
+      }
+      FeldElement(s.feld).call<void>("focus");
+    }
+    Einfügen(s.feld, daten.call<std::u16string>("getData", val("text/plain")));
+  } else if (typ == "compositionstart") {
+    const val& w = FeldElement(s.feld);
+    komposition_ =
+        Komposition{w["value"].as<std::u16string>(), w["selectionStart"].as<std::size_t>(),
+                    w["selectionEnd"].as<std::size_t>()};
+  } else if (typ == "compositionend") {
+    KompositionEnde(s.feld, e);
+  }
+}
+
+}  // namespace pz::web
