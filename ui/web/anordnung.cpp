@@ -139,6 +139,11 @@ void Fenster::Aufbauen() {
   stil.set("width", Länge(breite));
   stil.set("height", Länge(InPixel(FensterHöhe, Dpi)));
   dokument_["body"].call<void>("append", fenster_);  // for the labels' font
+  // The browser shows the caption in its title bar; a screen reader finds it as the heading.
+  val überschrift = Neu(dokument_, "h1");
+  überschrift.set("className", val("titel"));
+  überschrift.set("textContent", std::u16string(FensterTitel));
+  fenster_.call<void>("append", überschrift);
   for (const std::size_t zeile : Erstellreihenfolge) {
     const Steuerelement& s = Steuerelemente[zeile];
     if (s.art == Art::Beschriftung) {
