@@ -15,17 +15,20 @@ pz::web::Fenster* dasFenster = nullptr;
 
 extern "C" {
 // Every event of the page arrives here, from browser.js.
-EMSCRIPTEN_KEEPALIVE void pz_ereignis(int zeile, emscripten::EM_VAL ereignis) {
-  if (dasFenster != nullptr && zeile >= 0) {
-    dasFenster->Ereignis(static_cast<std::size_t>(zeile),
-                         emscripten::val::take_ownership(ereignis));
+EMSCRIPTEN_KEEPALIVE void pz_ereignis(emscripten::EM_VAL ereignis) {
+  if (dasFenster != nullptr) {
+    dasFenster->Ereignis(emscripten::val::take_ownership(ereignis));
   }
 }
 }
 
 namespace pz::web {
 
-Fenster::Fenster() : form_(*this), dokument_(val::global("document")), fenster_(val::undefined()) {
+Fenster::Fenster()
+    : form_(*this),
+      dokument_(val::global("document")),
+      fenster_(val::undefined()),
+      farben_(val::undefined()) {
   dasFenster = this;
   Aufbauen();
   form_.Form_Load();
@@ -35,10 +38,13 @@ void Fenster::Zeigen() {
   dokument_["body"].call<void>("append", fenster_);
   Färben();
   const val seite = val::global("window");
-  Horchen(seite, "focus", Seite);
-  Horchen(seite.call<val>("matchMedia", val("(prefers-color-scheme: dark)")), "change", Seite);
-  Horchen(dokument_, "copy", Seite);
-  Horchen(fenster_, "dblclick mousedown click", Seite);
+  Horchen(seite, "focus");
+  Horchen(seite.call<val>("matchMedia", val("(prefers-color-scheme: dark)")), "change");
+  Horchen(dokument_, "copy");
+  // The controls' events rise to the window, which hands each to the control's handler.
+  Horchen(fenster_,
+          "keydown focusin click dblclick mousedown beforeinput input paste drop "
+          "compositionstart compositionend");
   // Showing counts as an activation, whether or not the page has the system's focus yet.
   form_.Aktiviert();
 }
@@ -75,39 +81,48 @@ void Fenster::Geändert(Feld feld) {
   }
 }
 
-void Fenster::Ereignis(std::size_t zeile, const val& e) {
+void Fenster::Ereignis(const val& e) {
   const std::string typ = e["type"].as<std::string>();
-  if (zeile >= Seite) {
-    const val ziel = e["target"];
-    // Fields and buttons take their own clicks; labels and display fields are part of
-    // the window's surface, as a label and a disabled control are on Windows.
-    const bool aufSteuerelement = typ != "focus" && typ != "change" && typ != "copy" &&
-                                  !ziel.call<val>("closest", val("input, button")).isNull();
-    if (typ == "focus") {
-      form_.Aktiviert();
-    } else if (typ == "change") {
-      Färben();
-    } else if (typ == "copy") {
-      if (ablage_) {
-        e["clipboardData"].call<void>("setData", val("text/plain"), *ablage_);
-        e.call<void>("preventDefault");
-        abgelegt_ = true;
-      }
-    } else if (typ == "dblclick") {
-      if (!aufSteuerelement && e["button"].as<int>() == 0) {
-        form_.Form_DblClick();
-      }
-    } else if (!aufSteuerelement) {
+  if (typ == "focus") {
+    form_.Aktiviert();
+    return;
+  }
+  if (typ == "change") {
+    Färben();
+    return;
+  }
+  if (typ == "copy") {
+    if (ablage_) {
+      e["clipboardData"].call<void>("setData", val("text/plain"), *ablage_);
+      e.call<void>("preventDefault");
+      abgelegt_ = true;
+    }
+    return;
+  }
+  const val ziel = e["target"];
+  const val nummer = ziel["dataset"]["zeile"];
+  // Fields and buttons take their own clicks; labels and display fields are part of the
+  // window's surface, as a label and a disabled control are on Windows.
+  const bool aufSteuerelement = !ziel.call<val>("closest", val("input, button")).isNull();
+  if (typ == "dblclick") {
+    if (!aufSteuerelement && e["button"].as<int>() == 0) {
+      form_.Form_DblClick();
+    }
+    return;
+  }
+  if (!aufSteuerelement) {
+    if (typ == "mousedown" || typ == "click") {
       // A click on the surface leaves the focus where it is and selects nothing; one on a
       // label does not pass on to its field.
       e.call<void>("preventDefault");
     }
     return;
   }
+  const auto zeile = static_cast<std::size_t>(std::stoul(nummer.as<std::string>()));
   const Steuerelement& s = Steuerelemente[zeile];
   if (typ == "keydown") {
     Taste(zeile, e);
-  } else if (typ == "focus") {
+  } else if (typ == "focusin") {
     form_.FokusErhalten(s);
   } else if (typ == "click") {
     form_.Click(s);
@@ -124,17 +139,16 @@ void Fenster::Ereignis(std::size_t zeile, const val& e) {
     if (typ == "drop") {
       // The field drops where the pointer is, as the browser shows while dragging.
       const val stelle = dokument_.call<val>("caretPositionFromPoint", e["clientX"], e["clientY"]);
-      if (!stelle.isNull() && stelle["offsetNode"].strictlyEquals(FeldElement(s.feld))) {
-        FeldElement(s.feld).call<void>("setSelectionRange", stelle["offset"], stelle["offset"]);
+      if (!stelle.isNull() && stelle["offsetNode"].strictlyEquals(ziel)) {
+        ziel.call<void>("setSelectionRange", stelle["offset"], stelle["offset"]);
       }
-      FeldElement(s.feld).call<void>("focus");
+      ziel.call<void>("focus");
     }
     Einfügen(s.feld, daten.call<std::u16string>("getData", val("text/plain")));
   } else if (typ == "compositionstart") {
-    const val& w = FeldElement(s.feld);
     komposition_ =
-        Komposition{w["value"].as<std::u16string>(), w["selectionStart"].as<std::size_t>(),
-                    w["selectionEnd"].as<std::size_t>()};
+        Komposition{ziel["value"].as<std::u16string>(), ziel["selectionStart"].as<std::size_t>(),
+                    ziel["selectionEnd"].as<std::size_t>()};
   } else if (typ == "compositionend") {
     KompositionEnde(s.feld, e);
   }

@@ -27,10 +27,9 @@ class Fenster final : public FensterPort {
   // Puts the window on the page and activates it, as a window is first shown.
   void Zeigen();
 
-  // An event of the control in the table's row zeile, or of the page where zeile is
-  // Seite (the window, activation, the colour scheme).
-  static constexpr std::size_t Seite = Steuerelemente.size();
-  void Ereignis(std::size_t zeile, const val& ereignis);
+  // An event of the window or one of its controls, or of the page (its activation, a copy,
+  // the colour scheme).
+  void Ereignis(const val& ereignis);
 
   std::u16string Text(Feld feld) const override;
   void SetzeText(Feld feld, const std::u16string& text) override;
@@ -44,8 +43,6 @@ class Fenster final : public FensterPort {
   // anordnung.cpp
   void Aufbauen();
   void Färben();
-  // zugang.cpp
-  void Benennen(const Steuerelement& s, val& element, const val& tipp);
   // eingabe.cpp
   void Taste(std::size_t zeile, const val& e);
   void VorEingabe(Feld feld, const val& e);
@@ -61,6 +58,7 @@ class Fenster final : public FensterPort {
   Form1 form_;
   val dokument_;
   val fenster_;  // the window's client area
+  val farben_;   // the style sheet that colours the display fields
   std::vector<val> elemente_ = std::vector<val>(Steuerelemente.size(), val::undefined());
   val meldung_ = val::undefined();        // the message box, made at its first use
   std::optional<std::u16string> ablage_;  // the text a copy of ours puts on the clipboard
