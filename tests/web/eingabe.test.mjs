@@ -20,6 +20,10 @@ const tastenfälle = [
   ['Ctrl+Z, X, C and V', ['12'], 'txtBehördenKennZahl',
     ['End', '3', 'Shift+Home', 'Control+x', 'Control+c', 'Control+v', 'End', 'Control+z'], { txtBehördenKennZahl: '123' }],
   ['Ctrl+H types Backspace', ['123'], 'txtBehördenKennZahl', ['End', 'Control+h'], { txtBehördenKennZahl: '12' }],
+  // An input method's commit, and characters that come without keys, one by one.
+  ['an input method commits several characters', ['12'], 'txtBehördenKennZahl', ['End', 'ime:3x4'],
+    { txtBehördenKennZahl: '1234', fokus: 'txtSeriennr' }],
+  ['characters sent without keys', [], 'txtSeriennr', ['text:5a6'], { txtSeriennr: '56' }],
   ['Ctrl+A, then a digit, in an empty field', beispiel.slice(0, 2), 'txtGeburt', ['Control+a', '5'], { txtGeburt: '5' }],
   ['Ctrl+A, then a digit, in a part-filled field', [...beispiel.slice(0, 2), '52'], 'txtGeburt', ['Control+a', '7'], { txtGeburt: '7', fokus: 'txtGeburt' }],
   ['Ctrl+A, then a digit, in a full date', beispiel, 'txtGeburt', ['Control+a', '1'],
@@ -43,8 +47,17 @@ test('keys in the input fields', async (t) => {
       await page.evaluate(() => navigator.clipboard.writeText('99'));
       await tippen(page, ...bloecke);
       await page.click(`#${feld}`);
+      const cdp = await page.context().newCDPSession(page);
       for (const taste of tasten) {
-        await page.keyboard.press(taste);
+        const [art, zeichen] = taste.split(':');
+        if (art === 'ime') {
+          await cdp.send('Input.imeSetComposition', { text: '\uFF13', selectionStart: 1, selectionEnd: 1 });
+          await cdp.send('Input.insertText', { text: zeichen });
+        } else if (art === 'text') {
+          await page.keyboard.insertText(zeichen);
+        } else {
+          await page.keyboard.press(taste);
+        }
       }
       const jetzt = await zustand(page);
       assert.deepEqual(Object.fromEntries(Object.keys(erwartet).map((k) => [k, jetzt[k]])), erwartet);
@@ -145,6 +158,10 @@ test('a double click on the free surface shows the about box; the focus comes ba
   await tippen(page, '1234', '56');
   await page.dblclick('#txtSeriennr');  // a field takes its own double click
   assert.equal(await meldung(page), null);
+  // A click on a label or a display field leaves the focus where it is.
+  await page.click('#Label4');
+  await page.click('#txtPZGeburt');
+  assert.equal((await zustand(page)).fokus, 'txtSeriennr');
   const [links, rechts] = [steuerelemente.find((s) => s.id === 'cb_ZA_0'), steuerelemente.find((s) => s.id === 'cb_ZA_1')];
   await page.mouse.dblclick((links.x + links.breite + rechts.x) / 2, links.y + links.hoehe / 2);
   assert.deepEqual(await meldung(page),
