@@ -98,6 +98,17 @@ test('names, labels and read-only display fields for a screen reader; axe-core f
         namen.add(name);
       }
       assert.equal(namen.size, steuerelemente.filter((e) => e.art !== 'label').length, 'names tell the controls apart');
+      // The check digits read at 4.5:1 against their field and the window, as WCAG measures it.
+      const kontraste = await page.evaluate(() => {
+        const leuchte = (farbe) => farbe.match(/\d+/g).slice(0, 3).map((k) => k / 255)
+          .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+          .reduce((summe, c, i) => summe + c * [0.2126, 0.7152, 0.0722][i], 0);
+        const kontrast = (a, b) => (Math.max(leuchte(a), leuchte(b)) + 0.05) / (Math.min(leuchte(a), leuchte(b)) + 0.05);
+        const fenster = getComputedStyle(document.querySelector('.fenster')).backgroundColor;
+        return [...document.querySelectorAll('output')].map((o) => { const stil = getComputedStyle(o);
+          return Math.min(kontrast(stil.color, stil.backgroundColor), kontrast(stil.color, fenster)); });
+      });
+      assert.ok(kontraste.every((k) => k >= 4.5), `contrast ${kontraste}`);
       await page.evaluate(axe);
       const { violations } = await page.evaluate(() => axe.run());
       assert.deepEqual(violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`), []);
