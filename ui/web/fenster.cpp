@@ -59,9 +59,13 @@ void Fenster::SetzeText(Feld feld, const std::u16string& text) {
   Geändert(feld);
 }
 
-// A field keeps its selection while it has no focus, and the browser gives it back.
+// A field keeps its selection while it has no focus, and the browser gives it back. The
+// window is never scrolled: it fits the screen's width, and the browser would lay the page
+// out first to see whether it has to.
 void Fenster::SetzeFokus(const Steuerelement& element) {
-  elemente_[Zeile(element)].call<void>("focus");
+  val ohneRollen = val::object();
+  ohneRollen.set("preventScroll", true);
+  elemente_[Zeile(element)].call<void>("focus", ohneRollen);
 }
 
 // The browser answers at once whether a copy went through, by the copy event that it
