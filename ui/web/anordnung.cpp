@@ -65,7 +65,6 @@ Farbe FarbeVon(const val& element, const char* eigenschaft) {
 }  // namespace
 
 void Fenster::Aufbauen() {
-  dokument_.set("title", std::u16string(FensterTitel));
   // A label's caption broken and sized as the shared rule says, measured in its own font.
   const val körper = dokument_["body"];
   const std::string familie =
