@@ -71,6 +71,26 @@ PZ_PAKETE_WINDOWS=(
   osslsigncode openssl
 )
 
+# What the browser page, its tests and its benchmark need. npm comes with Node.js where that
+# is not Debian's own; see pz_npm.
+PZ_PAKETE_WEB=(
+  cmake ninja-build
+  emscripten nodejs
+  chromium
+  # Courier New's metric-compatible faces, which the page names after it.
+  fonts-liberation fonts-croscore
+  # scripts/run web, and the page under a real X server as a user meets it.
+  xvfb xauth xdotool xclip
+)
+
+# pz_npm: installs the page's test tools from package-lock.json, as pinned there.
+pz_npm() {
+  if ! command -v npm >/dev/null; then
+    pz_pakete npm
+  fi
+  npm ci --no-audit --no-fund --loglevel=error
+}
+
 # pz_quellzeit: the time (seconds since 1970) the packages carry: SOURCE_DATE_EPOCH if set,
 # else the time of the commit, else (sources without git) that of the newest source file.
 pz_quellzeit() {

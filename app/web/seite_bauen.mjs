@@ -1,0 +1,32 @@
+// Puts the page together: the template, the program's script with its WebAssembly inside,
+// the icon and the window's caption as the page's title, into one file. The Content-Security-Policy allows the one inline script
+// and the one inline style by their hashes, WebAssembly, and images from data: URLs (the
+// icon); nothing may be loaded or sent.
+//   node seite_bauen.mjs TEMPLATE SCRIPT ICON.png CONTROLS.hpp PAGE
+import { createHash } from 'node:crypto';
+import { readFileSync, writeFileSync } from 'node:fs';
+
+const [vorlage, skriptDatei, symbolDatei, tabelle, ziel] = process.argv.slice(2);
+const skript = readFileSync(skriptDatei, 'utf8').trim();
+if (/<\/script/i.test(skript)) {
+  throw new Error(`${skriptDatei} would end the script element early`);
+}
+const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+
+let seite = readFileSync(vorlage, 'utf8');
+const stil = seite.match(/<style>([^]*?)<\/style>/)[1];
+const csp = [
+  "default-src 'none'",
+  `script-src ${hash(skript)} 'wasm-unsafe-eval'`,
+  `style-src ${hash(stil)}`,
+  'img-src data:',
+  "base-uri 'none'",
+  "form-action 'none'",
+].join('; ');
+const symbol = `data:image/png;base64,${readFileSync(symbolDatei).toString('base64')}`;
+// The caption as the controls table spells it; it holds nothing that markup would escape.
+const titel = readFileSync(tabelle, 'utf8').match(/FensterTitel = u"([^"<&]*)"/)[1];
+// A function as replacement, so that no "$" in the script is read as a pattern.
+seite = seite.replace('@CSP@', () => csp).replace('@SYMBOL@', () => symbol).replace('@TITEL@', () => titel)
+  .replace('@SKRIPT@', () => skript);
+writeFileSync(ziel, seite);
