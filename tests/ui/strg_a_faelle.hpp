@@ -5,10 +5,15 @@
 // over a selection, and a date, which takes nothing once it is full.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "felder.hpp"
+#include "steuerelemente.hpp"
 
 namespace pz::test {
 
@@ -37,5 +42,37 @@ inline const std::array<StrgAFall, 6> StrgAFälle = {{
   {Feld::txtGeburt,           Feld::txtPZGeburt,        u"520727", {{{u"520727", u"3", 0}, {u"520727", u"3", 0}, {u"",  u"", 1}}}},
 }};
 // clang-format on
+
+// Runs the rows through a front end's real window. öffnen makes a fresh one with the number
+// typed, sets the row's field, gives it the focus and counts its change events into
+// änderungen; drücken presses the step's key on the focused control.
+inline void StrgAPrüfen(const std::function<FeldAnsicht&(const StrgAFall&)>& öffnen,
+                        const std::function<void(std::size_t schritt)>& drücken,
+                        const std::function<bool(Feld)>& hatFokus, const int& änderungen) {
+  for (const StrgAFall& fall : StrgAFälle) {
+    SCOPED_TRACE(testing::Message()
+                 << fall.vorher.size() << " units in " << ObjektName(ZeileVon(fall.feld)));
+    FeldAnsicht& f = öffnen(fall);
+    const auto andere = [&] {
+      std::vector<std::u16string> texte;
+      for (std::size_t i = 0; i < AnzahlFelder; ++i) {
+        const auto anderes = static_cast<Feld>(i);
+        texte.push_back(anderes == fall.feld || anderes == fall.prüfziffer ? u"" : f.Text(anderes));
+      }
+      return texte;
+    };
+    const std::vector<std::u16string> zuvor = andere();
+    for (std::size_t schritt = 0; schritt < fall.nach.size(); ++schritt) {
+      SCOPED_TRACE(schritt);
+      const int bisher = änderungen;
+      drücken(schritt);
+      EXPECT_EQ(f.Text(fall.feld), fall.nach[schritt].text);
+      EXPECT_EQ(f.Text(fall.prüfziffer), fall.nach[schritt].prüfziffer);
+      EXPECT_EQ(änderungen - bisher, fall.nach[schritt].änderungen);
+      EXPECT_TRUE(hatFokus(fall.feld));
+      EXPECT_EQ(andere(), zuvor);
+    }
+  }
+}
 
 }  // namespace pz::test
