@@ -2,12 +2,18 @@
 // the icon and the window's caption as the page's title, into one file. The Content-Security-Policy allows the one inline script
 // and the one inline style by their hashes, WebAssembly, and images from data: URLs (the
 // icon); nothing may be loaded or sent.
-//   node seite_bauen.mjs TEMPLATE SCRIPT ICON.png CONTROLS.hpp PAGE
+//   node seite_bauen.mjs TEMPLATE SCRIPT WASM ICON.png CONTROLS.hpp PAGE
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 
-const [vorlage, skriptDatei, symbolDatei, tabelle, ziel] = process.argv.slice(2);
-const skript = readFileSync(skriptDatei, 'utf8').trim();
+const [vorlage, skriptDatei, wasmDatei, symbolDatei, tabelle, ziel] = process.argv.slice(2);
+// The WebAssembly goes into the script as base64, where laden.js hands it to the program.
+const roh = readFileSync(skriptDatei, 'utf8').trim();
+const platz = /(["'])@WASM@\1/;
+if (!platz.test(roh)) {
+  throw new Error(`${skriptDatei} has no place for the WebAssembly (laden.js)`);
+}
+const skript = roh.replace(platz, () => `"${readFileSync(wasmDatei).toString('base64')}"`);
 if (/<\/script/i.test(skript)) {
   throw new Error(`${skriptDatei} would end the script element early`);
 }
