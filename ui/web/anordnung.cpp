@@ -4,7 +4,6 @@
 // them in C++.
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "fenster.hpp"
@@ -21,16 +20,31 @@ namespace {
 constexpr double StandardPunkt = 8.25;
 constexpr int Dpi = 96;
 
+// To a millionth of a pixel, so that a label is measured at the size the page gives it.
 double InPx(double punkt) {
-  return punkt * Dpi / 72.0;
+  return static_cast<double>(std::llround(punkt * Dpi / 72.0 * 1e6)) / 1e6;
+}
+
+// A number as the style sheet takes it, to a millionth (printf would come into the
+// program with %g, and make it a fifth larger).
+std::string Zahl(double wert) {
+  if (wert < 0) {
+    return '-' + Zahl(-wert);
+  }
+  const long long millionstel = std::llround(wert * 1e6);
+  std::string text = std::to_string(millionstel / 1000000);
+  if (long long rest = millionstel % 1000000; rest != 0) {
+    std::string bruch = std::to_string(rest + 1000000).substr(1);
+    bruch.erase(bruch.find_last_not_of('0') + 1);
+    text += '.' + bruch;
+  }
+  return text;
 }
 
 // A length in the window's pixels (96 to the inch at 100 % zoom), which the page scales
 // down where the screen is narrower than the window.
 std::string Länge(double pixel) {
-  char zahl[32];
-  std::snprintf(zahl, sizeof zahl, "%g", pixel);
-  return std::string("calc(") + zahl + " * var(--s))";
+  return "calc(" + Zahl(pixel) + " * var(--s))";
 }
 
 std::string Ort(const PixelRechteck& p, bool mitHöhe) {
@@ -54,28 +68,19 @@ std::string TippOrt(const Steuerelement& s) {
          ';';
 }
 
-Farbe FarbeVon(const val& element, const char* eigenschaft) {
-  const auto text = val::global("getComputedStyle")(element)[eigenschaft].as<std::string>();
-  int rot = 0, grün = 0, blau = 0;
-  std::sscanf(text.c_str(), "rgb%*[a(] %d , %d , %d", &rot, &grün, &blau);
-  return {static_cast<std::uint8_t>(rot), static_cast<std::uint8_t>(grün),
-          static_cast<std::uint8_t>(blau)};
+// A colour of the control's style, or of the window's for none.
+Farbe FarbeVon(const Steuerelement* s, bool vordergrund) {
+  const std::uint32_t rgb = pz_farbe(s != nullptr ? static_cast<int>(Zeile(*s)) : -1, vordergrund);
+  return {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+          static_cast<std::uint8_t>(rgb)};
 }
 
 }  // namespace
 
 void Fenster::Aufbauen() {
   // A label's caption broken and sized as the shared rule says, measured in its own font.
-  const val körper = dokument_["body"];
-  const std::string familie =
-      val::global("getComputedStyle")(körper)["fontFamily"].as<std::string>();
-  val zeichner =
-      dokument_.call<val>("createElement", val("canvas")).call<val>("getContext", val("2d"));
-  const auto breiteVon = [&](std::u16string_view zeile, double punkt) {
-    zeichner.set("font", std::to_string(InPx(punkt)) + "px " + familie);
-    const double breite =
-        zeichner.call<val>("measureText", std::u16string(zeile))["width"].as<double>();
-    return static_cast<int>(std::ceil(breite));
+  const auto breiteVon = [](std::u16string_view zeile, double punkt) {
+    return static_cast<int>(std::ceil(pz_breite(zeile.data(), zeile.size(), InPx(punkt))));
   };
 
   const int breite = InPixel(FensterBreite, Dpi);
@@ -119,59 +124,37 @@ void Fenster::Aufbauen() {
     stil += '#' + id + '{' + Ort(InPixel(s, Dpi), true) + Schrift(SchriftVon(s)) + '}';
     stil += "#tipp-" + id + '{' + TippOrt(s) + '}';
   }
-  fenster_ = dokument_.call<val>("createElement", val("main"));
-  fenster_.set("className", val("fenster"));
-  fenster_.set("innerHTML", html);
-  // Sheets made by the program itself, which the page's policy lets it add.
-  const val Blatt = val::global("CSSStyleSheet");
-  val anordnung = Blatt.new_();
-  anordnung.call<void>("replaceSync", stil);
-  farben_ = Blatt.new_();
-  const val blätter = dokument_["adoptedStyleSheets"];
-  dokument_.set("adoptedStyleSheets", blätter.call<val>("concat", anordnung, farben_));
-  for (const std::size_t zeile : Erstellreihenfolge) {
-    if (Steuerelemente[zeile].art != Art::Beschriftung) {
-      elemente_[zeile] = fenster_.call<val>("querySelector",
-                                            val("[data-zeile=\"" + std::to_string(zeile) + "\"]"));
-    }
-  }
+  pz_aufbauen(html.c_str(), stil.c_str());
 }
 
 // The display fields draw their text in the browser's grey for disabled text where it
 // reads against the field and the window; otherwise that grey moved just far enough
 // toward the text colour. Again whenever the colour scheme changes.
 void Fenster::Färben() {
-  farben_.call<void>("replaceSync", val(""));
-  const val& anzeige = FeldElement(Feld::txtPZgesamt);
-  const std::array gründe{FarbeVon(anzeige, "backgroundColor"),
-                          FarbeVon(fenster_, "backgroundColor")};
-  const Farbe f = LesbaresGrau(FarbeVon(anzeige, "color"), gründe,
-                               FarbeVon(FeldElement(Feld::txtBehördenKennZahl), "color"));
-  farben_.call<void>("replaceSync", "output{color:rgb(" + std::to_string(f.rot) + ',' +
-                                        std::to_string(f.grün) + ',' + std::to_string(f.blau) +
-                                        ")}");
+  pz_faerben("");
+  const Steuerelement* anzeige = &ZeileVon(Feld::txtPZgesamt);
+  const std::array gründe{FarbeVon(anzeige, false), FarbeVon(nullptr, false)};
+  const Farbe f = LesbaresGrau(FarbeVon(anzeige, true), gründe,
+                               FarbeVon(&ZeileVon(Feld::txtBehördenKennZahl), true));
+  pz_faerben(("output{color:rgb(" + std::to_string(f.rot) + ',' + std::to_string(f.grün) + ',' +
+              std::to_string(f.blau) + ")}")
+                 .c_str());
 }
 
 // Windows' message box: its title, the icon, the text and one OK button, which has the
 // focus. A form of method dialog closes it without a script; so does Escape.
 void Fenster::ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
                            Meldungsart art) {
-  if (meldung_.isUndefined()) {
-    meldung_ = dokument_.call<val>("createElement", val("dialog"));
-    meldung_.set("innerHTML",
-                 val("<h2 id='meldung-titel'></h2><div class='symbol' aria-hidden='true'></div>"
-                     "<p id='meldung-text'></p><form method='dialog'><button>OK</button></form>"));
-    meldung_.call<void>("setAttribute", val("aria-labelledby"), val("meldung-titel"));
-    meldung_.call<void>("setAttribute", val("aria-describedby"), val("meldung-text"));
-    dokument_["body"].call<void>("append", meldung_);
-  }
-  meldung_.call<val>("querySelector", val("h2")).set("textContent", titel);
-  meldung_.call<val>("querySelector", val("p")).set("textContent", text);
   const bool warnung = art == Meldungsart::Warnung;
-  meldung_.call<val>("querySelector", val(".symbol")).set("textContent", val(warnung ? "!" : "i"));
-  meldung_.set("className", val(warnung ? "meldung warnung" : "meldung"));
-  meldung_.call<void>("setAttribute", val("role"), val(warnung ? "alertdialog" : "dialog"));
-  pz_modal(meldung_.as_handle());
+  const std::string markup =
+      std::string("<dialog class=\"") + (warnung ? "meldung warnung" : "meldung") + "\" role=\"" +
+      (warnung ? "alertdialog" : "dialog") +
+      "\" aria-labelledby=\"meldung-titel\" aria-describedby=\"meldung-text\">"
+      "<h2 id=\"meldung-titel\">" +
+      Html(titel) + "</h2><div class=\"symbol\" aria-hidden=\"true\">" + (warnung ? "!" : "i") +
+      "</div><p id=\"meldung-text\">" + Html(text) +
+      "</p><form method=\"dialog\"><button>OK</button></form></dialog>";
+  pz_modal(markup.c_str());
 }
 
 }  // namespace pz::web
