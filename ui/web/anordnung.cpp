@@ -78,11 +78,6 @@ Farbe FarbeVon(const Steuerelement* s, bool vordergrund) {
 }  // namespace
 
 void Fenster::Aufbauen() {
-  // A label's caption broken and sized as the shared rule says, measured in its own font.
-  const auto breiteVon = [](std::u16string_view zeile, double punkt) {
-    return static_cast<int>(std::ceil(pz_breite(zeile.data(), zeile.size(), InPx(punkt))));
-  };
-
   const int breite = InPixel(FensterBreite, Dpi);
   // One window pixel is a CSS pixel, less where the screen is narrower than the window.
   std::string stil = ".fenster{--s:min(1px, calc(100vw / " + std::to_string(breite) +
@@ -95,16 +90,8 @@ void Fenster::Aufbauen() {
     const std::string id = ObjektName(s);
     const std::string kopf = " id=\"" + id + "\" data-zeile=\"" + std::to_string(zeile) + '"';
     if (s.art == Art::Beschriftung) {
-      const BeschriftungsSatz satz = BeschriftungSetzen(s, Dpi, StandardPunkt, breiteVon);
-      std::u16string text;
-      for (const std::u16string& z : satz.zeilen) {
-        text += (text.empty() ? u"" : u"\n") + z;
-      }
-      html += "<label" + kopf + " for=\"" + ObjektName(ZeileVon(s.feld)) + "\">" + Html(text) +
-              "</label>";
-      PixelRechteck p = InPixel(s, Dpi);
-      p.breite = satz.breite;
-      stil += '#' + id + '{' + Ort(p, false) + "font-size:" + Länge(InPx(satz.punkt)) + '}';
+      // Its caption and size follow once it is measured; see Beschriften.
+      html += "<label" + kopf + " for=\"" + ObjektName(ZeileVon(s.feld)) + "\"></label>";
       continue;
     }
     if (s.art == Art::Knopf) {
@@ -125,6 +112,33 @@ void Fenster::Aufbauen() {
     stil += "#tipp-" + id + '{' + TippOrt(s) + '}';
   }
   pz_aufbauen(html.c_str(), stil.c_str());
+}
+
+// The labels' captions broken and sized as the shared rule says, measured in their own
+// font. That font is loaded here, as the page is first drawn, and not before it takes
+// typing: until now the page has laid out nothing in the labels' face (see seite.html).
+void Fenster::Beschriften() {
+  const auto breiteVon = [](std::u16string_view zeile, double punkt) {
+    return static_cast<int>(std::ceil(pz_breite(zeile.data(), zeile.size(), InPx(punkt))));
+  };
+  std::string stil;
+  for (const std::size_t zeile : Erstellreihenfolge) {
+    const Steuerelement& s = Steuerelemente[zeile];
+    if (s.art != Art::Beschriftung) {
+      continue;
+    }
+    const BeschriftungsSatz satz = BeschriftungSetzen(s, Dpi, StandardPunkt, breiteVon);
+    std::u16string text;
+    for (const std::u16string& z : satz.zeilen) {
+      text += (text.empty() ? u"" : u"\n") + z;
+    }
+    pz_inhalt(zeile, text.data(), text.size());
+    PixelRechteck p = InPixel(s, Dpi);
+    p.breite = satz.breite;
+    stil +=
+        '#' + ObjektName(s) + '{' + Ort(p, false) + "font-size:" + Länge(InPx(satz.punkt)) + '}';
+  }
+  pz_beschriften(stil.c_str());
 }
 
 // The display fields draw their text in the browser's grey for disabled text where it

@@ -34,7 +34,7 @@ mergeInto(LibraryManager.library, {
   pz_aufbauen__deps: ['$pz'],
   pz_aufbauen: function(markup, stil) {
     pz.fenster = document.createElement('main');
-    pz.fenster.className = 'fenster';
+    pz.fenster.className = 'fenster ungesetzt';
     pz.fenster.innerHTML = UTF8ToString(markup);
     pz.fenster.querySelectorAll('[data-zeile]').forEach(function(element) {
       pz.elemente[element.dataset.zeile] = element;
@@ -49,6 +49,28 @@ mergeInto(LibraryManager.library, {
   pz_zeigen__deps: ['$pz'],
   pz_zeigen: function() {
     document.body.append(pz.fenster);
+  },
+
+  // Calls pz_erstes_bild just before the page is next drawn.
+  pz_vor_dem_zeichnen__deps: ['pz_erstes_bild'],
+  pz_vor_dem_zeichnen: function() {
+    requestAnimationFrame(function() {
+      _pz_erstes_bild();
+    });
+  },
+
+  pz_inhalt__deps: ['$pz', '$pzText'],
+  pz_inhalt: function(zeile, text, n) {
+    pz.elemente[zeile].textContent = pzText(text, n);
+  },
+
+  // The labels' places and sizes; the window then shows what is drawn in their face.
+  pz_beschriften__deps: ['$pz'],
+  pz_beschriften: function(stil) {
+    var beschriftung = new CSSStyleSheet();
+    beschriftung.replaceSync(UTF8ToString(stil));
+    document.adoptedStyleSheets = document.adoptedStyleSheets.concat(beschriftung);
+    pz.fenster.classList.remove('ungesetzt');
   },
 
   // The width of a line of text at a size in pixels, in the face the page gives labels.

@@ -34,6 +34,13 @@ void Horchen(Ziel ziel, std::initializer_list<Ereignisart> arten) {
 }  // namespace
 
 extern "C" {
+// Before the page is first drawn, from browser.js.
+EMSCRIPTEN_KEEPALIVE void pz_erstes_bild() {
+  if (dasFenster != nullptr) {
+    dasFenster->ErstesBild();
+  }
+}
+
 // Every event of the page arrives here, from browser.js.
 EMSCRIPTEN_KEEPALIVE void pz_ereignis(int art, int zeile, unsigned zustand) {
   if (dasFenster != nullptr) {
@@ -64,7 +71,6 @@ Fenster::Fenster() : form_(*this) {
 
 void Fenster::Zeigen() {
   pz_zeigen();
-  Färben();
   Horchen(Seite, {Ereignisart::focus});
   Horchen(Farbschema, {Ereignisart::change});
   Horchen(Dokument, {Ereignisart::copy});
@@ -75,6 +81,14 @@ void Fenster::Zeigen() {
            Ereignisart::drop, Ereignisart::compositionstart, Ereignisart::compositionend});
   // Showing counts as an activation, whether or not the page has the system's focus yet.
   form_.Aktiviert();
+  pz_vor_dem_zeichnen();
+}
+
+// Done before the browser first draws the page, but after the focus is in its field: a key
+// pressed meanwhile goes first.
+void Fenster::ErstesBild() {
+  Beschriften();
+  Färben();
 }
 
 std::u16string Fenster::Text(Feld feld) const {

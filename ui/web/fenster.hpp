@@ -41,6 +41,10 @@ class Fenster final : public FensterPort {
   // Puts the window on the page and activates it, as a window is first shown.
   void Zeigen();
 
+  // What the window needs only once the page is drawn: its labels, and the colours of the
+  // display fields.
+  void ErstesBild();
+
   // An event of the window or one of its controls, or of the page (its activation, a copy,
   // the colour scheme): the row of the field or button it concerns, if any, and the state
   // of the modifier keys and mouse buttons (Zustand).
@@ -66,6 +70,7 @@ class Fenster final : public FensterPort {
  private:
   // anordnung.cpp
   void Aufbauen();
+  void Beschriften();
   void Färben();
   // eingabe.cpp
   void Taste(std::size_t zeile, unsigned zustand);

@@ -13,6 +13,9 @@
 extern "C" {
 void pz_aufbauen(const char* markup, const char* stil);
 void pz_zeigen();
+void pz_vor_dem_zeichnen();
+void pz_inhalt(std::size_t zeile, const char16_t* text, std::size_t n);
+void pz_beschriften(const char* stil);
 double pz_breite(const char16_t* text, std::size_t n, double pixel);
 std::uint32_t pz_farbe(int zeile, bool vordergrund);
 void pz_faerben(const char* stil);
