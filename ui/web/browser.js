@@ -30,25 +30,21 @@ mergeInto(LibraryManager.library, {
     return p;
   },
 
-  // The window's markup and its style sheet, not yet on the page.
+  // Finds the window, which the page holds from the start, and its controls.
   pz_aufbauen__deps: ['$pz'],
-  pz_aufbauen: function(markup, stil) {
-    pz.fenster = document.createElement('main');
-    pz.fenster.className = 'fenster ungesetzt';
-    pz.fenster.innerHTML = UTF8ToString(markup);
+  pz_aufbauen: function() {
+    pz.fenster = document.querySelector('main.fenster');
     pz.fenster.querySelectorAll('[data-zeile]').forEach(function(element) {
       pz.elemente[element.dataset.zeile] = element;
     });
-    // Sheets made by the program itself, which the page's policy lets it add.
-    var anordnung = new CSSStyleSheet();
-    anordnung.replaceSync(UTF8ToString(stil));
+    // A sheet made by the program itself, which the page's policy lets it add.
     pz.farben = new CSSStyleSheet();
-    document.adoptedStyleSheets = document.adoptedStyleSheets.concat(anordnung, pz.farben);
+    document.adoptedStyleSheets = document.adoptedStyleSheets.concat(pz.farben);
   },
 
   pz_zeigen__deps: ['$pz'],
   pz_zeigen: function() {
-    document.body.append(pz.fenster);
+    pz.fenster.hidden = false;
   },
 
   // Calls pz_erstes_bild just before the page is next drawn.

@@ -11,7 +11,7 @@
 // controls table, texts go as UTF-16 units with their length, and a text that comes back
 // is a block the program frees (see Übernehmen).
 extern "C" {
-void pz_aufbauen(const char* markup, const char* stil);
+void pz_aufbauen();
 void pz_zeigen();
 void pz_vor_dem_zeichnen();
 void pz_inhalt(std::size_t zeile, const char16_t* text, std::size_t n);
@@ -37,6 +37,29 @@ void pz_modal(const char* markup);
 }
 
 namespace pz::web {
+
+// The window's markup and style sheet, as the page holds them from the start (vorlage.cpp).
+struct Vorlage {
+  std::string stil;
+  std::string markup;
+};
+Vorlage Entwerfen();
+
+// Without a window system's dialog font, labels take the one Windows draws dialogs in at
+// 96 dpi, 8 points, in the browser's own user-interface face.
+inline constexpr double StandardPunkt = 8.25;
+inline constexpr int Dpi = 96;
+
+// A size in points in CSS pixels, to a millionth, so that a label is measured at the size
+// the page gives it.
+double InPx(double punkt);
+
+// A length in the window's pixels (96 to the inch at 100 % zoom), which the page scales
+// down where the screen is narrower than the window.
+std::string Länge(double pixel);
+
+// A control's place, as a style sheet's declarations.
+std::string Ort(const PixelRechteck& p, bool mitHöhe);
 
 // A text the page handed over, and its block freed; none becomes empty.
 std::u16string Übernehmen(std::uint32_t* block);
