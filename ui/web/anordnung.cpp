@@ -58,13 +58,13 @@ void Fenster::Beschriften() {
 // reads against the field and the window; otherwise that grey moved just far enough
 // toward the text colour. Again whenever the colour scheme changes.
 void Fenster::Färben() {
-  pz_faerben("");
+  pz_faerben(nullptr);
   const Steuerelement* anzeige = &ZeileVon(Feld::txtPZgesamt);
   const std::array gründe{FarbeVon(anzeige, false), FarbeVon(nullptr, false)};
   const Farbe f = LesbaresGrau(FarbeVon(anzeige, true), gründe,
                                FarbeVon(&ZeileVon(Feld::txtBehördenKennZahl), true));
-  pz_faerben(("output{color:rgb(" + std::to_string(f.rot) + ',' + std::to_string(f.grün) + ',' +
-              std::to_string(f.blau) + ")}")
+  pz_faerben(("rgb(" + std::to_string(f.rot) + ',' + std::to_string(f.grün) + ',' +
+              std::to_string(f.blau) + ')')
                  .c_str());
 }
 

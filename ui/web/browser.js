@@ -3,9 +3,8 @@
 // It only reaches into the page; every decision is the C++'s (fenster.cpp and its
 // neighbours). Only JavaScript can listen to an event and wait for a dialog to close.
 mergeInto(LibraryManager.library, {
-  // The window, its controls by row, the sheet that colours the display fields, and the
-  // event that is being handed to the program.
-  $pz: {fenster: null, elemente: [], farben: null, ereignis: null, zeichner: null},
+  // The window, its controls by row, and the event that is being handed to the program.
+  $pz: {fenster: null, elemente: [], ereignis: null, zeichner: null},
 
   // A text of the program's: n UTF-16 units at p.
   $pzText: function(p, n) {
@@ -37,9 +36,6 @@ mergeInto(LibraryManager.library, {
     pz.fenster.querySelectorAll('[data-zeile]').forEach(function(element) {
       pz.elemente[element.dataset.zeile] = element;
     });
-    // A sheet made by the program itself, which the page's policy lets it add.
-    pz.farben = new CSSStyleSheet();
-    document.adoptedStyleSheets = document.adoptedStyleSheets.concat(pz.farben);
   },
 
   pz_zeigen__deps: ['$pz'],
@@ -63,6 +59,7 @@ mergeInto(LibraryManager.library, {
   // The labels' places and sizes; the window then shows what is drawn in their face.
   pz_beschriften__deps: ['$pz'],
   pz_beschriften: function(stil) {
+    // A sheet made by the program itself, which the page's policy lets it add.
     var beschriftung = new CSSStyleSheet();
     beschriftung.replaceSync(UTF8ToString(stil));
     document.adoptedStyleSheets = document.adoptedStyleSheets.concat(beschriftung);
@@ -89,9 +86,15 @@ mergeInto(LibraryManager.library, {
     return teile[0] << 16 | teile[1] << 8 | teile[2];
   },
 
+  // The colour of the display fields' text (seite.html), or, for none, the browser's grey
+  // for disabled text. A style set by the program itself, which the page's policy allows.
   pz_faerben__deps: ['$pz'],
-  pz_faerben: function(stil) {
-    pz.farben.replaceSync(UTF8ToString(stil));
+  pz_faerben: function(farbe) {
+    if (farbe) {
+      pz.fenster.style.setProperty('--anzeige', UTF8ToString(farbe));
+    } else {
+      pz.fenster.style.removeProperty('--anzeige');
+    }
   },
 
   // Hands each event of the given type at the target to pz_ereignis, with the row of the

@@ -18,7 +18,7 @@ void pz_inhalt(std::size_t zeile, const char16_t* text, std::size_t n);
 void pz_beschriften(const char* stil);
 double pz_breite(const char16_t* text, std::size_t n, double pixel);
 std::uint32_t pz_farbe(int zeile, bool vordergrund);
-void pz_faerben(const char* stil);
+void pz_faerben(const char* farbe);
 void pz_horchen(int ziel, const char* typ, int art);
 std::uint32_t* pz_ereignis_text(int was);
 void pz_ereignis_abwehren();
