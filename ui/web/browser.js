@@ -129,8 +129,11 @@ mergeInto(LibraryManager.library, {
   pz_ereignis_text__deps: ['$pz', '$pzAbgeben'],
   pz_ereignis_text: function(was) {
     var e = pz.ereignis;
-    var daten = e.clipboardData || e.dataTransfer;
-    return pzAbgeben([e.key, e.inputType, e.data, daten && daten.getData('text/plain')][was]);
+    if (was == 3) {
+      var daten = e.clipboardData || e.dataTransfer;
+      return pzAbgeben(daten && daten.getData('text/plain'));
+    }
+    return pzAbgeben([e.key, e.inputType, e.data][was]);
   },
 
   pz_ereignis_abwehren__deps: ['$pz'],
