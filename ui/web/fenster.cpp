@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdlib>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "steuerelemente.hpp"
