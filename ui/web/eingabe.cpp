@@ -63,37 +63,47 @@ std::optional<std::int16_t> Zeichencode(std::u16string_view taste, bool strg, bo
   return taste.size() == 1 ? Zeichencode(taste[0]) : Fragezeichen;
 }
 
-std::size_t Zahl(const val& v) {
-  return v.as<std::size_t>();
+// A field's selection.
+struct Auswahl {
+  std::size_t anfang, ende;
+};
+
+Auswahl AuswahlIn(std::size_t zeile) {
+  std::uint32_t anfang = 0, ende = 0;
+  pz_auswahl(zeile, &anfang, &ende);
+  return {anfang, ende};
+}
+
+void Ersetzen(std::size_t zeile, std::u16string_view text, Auswahl auswahl) {
+  pz_ersetzen(zeile, text.data(), text.size(), auswahl.anfang, auswahl.ende);
 }
 
 }  // namespace
 
-void Fenster::Taste(std::size_t zeile, const val& e) {
-  const auto taste = e["key"].as<std::u16string>();
-  const bool strg = e["ctrlKey"].as<bool>() || e["metaKey"].as<bool>();
-  const bool alt = e["altKey"].as<bool>();
+void Fenster::Taste(std::size_t zeile, unsigned zustand) {
+  const std::u16string taste = TextDesEreignisses(EreignisText::Taste);
+  const bool strg = (zustand & (Strg | Meta)) != 0;
+  const bool alt = (zustand & Alt) != 0;
   // The Tab cycle stays inside the window, as in a dialog: never out to the browser.
   if (taste == u"Tab" && !strg && !alt) {
-    e.call<void>("preventDefault");
-    Weiter(zeile, e["shiftKey"].as<bool>());
+    pz_ereignis_abwehren();
+    Weiter(zeile, (zustand & Umschalt) != 0);
     return;
   }
   const Steuerelement& s = Steuerelemente[zeile];
-  if (s.art != Art::Textfeld || e["isComposing"].as<bool>()) {
+  if (s.art != Art::Textfeld || (zustand & Komponiert) != 0) {
     return;
   }
   const std::optional<std::int16_t> code = Zeichencode(taste, strg, alt);
   if (!code) {
     return;
   }
-  val& feld = elemente_[zeile];
   const bool buchstabe = Kleinbuchstabe(taste) >= u'a' && Kleinbuchstabe(taste) <= u'z';
   // Ctrl+A selects the whole text on the key itself, as a Windows edit does, before its
   // code 1 reaches the filter; a selection is no edit.
   if (strg && !alt && Kleinbuchstabe(taste) == u'a') {
-    e.call<void>("preventDefault");
-    feld.call<void>("select");
+    pz_ereignis_abwehren();
+    pz_alles_waehlen(zeile);
   }
   std::int16_t KeyAscii = *code;
   form_.KeyPress(s.feld, KeyAscii);
@@ -101,63 +111,62 @@ void Fenster::Taste(std::size_t zeile, const val& e) {
     // The field takes nothing; Ctrl with a key that is no letter stays the browser's own
     // (zoom, the tabs), since a field would take nothing from it either.
     if (!strg || alt || buchstabe || !EinZeichen(taste)) {
-      e.call<void>("preventDefault");
+      pz_ereignis_abwehren();
     }
   } else if (KeyAscii == Backspace && taste != u"Backspace") {
     // Ctrl+H types Backspace on Windows, and the edit deletes as Backspace does.
-    e.call<void>("preventDefault");
-    dokument_.call<bool>("execCommand", val("delete"));
+    pz_ereignis_abwehren();
+    pz_befehl("delete");
   }
 }
 
 // Characters that arrive without a key the filter has seen (an on-screen keyboard, another
 // program, an input method's commit of several) go through it here, one by one. A key's
 // own character comes past again, and takes the same answer.
-void Fenster::VorEingabe(Feld feld, const val& e) {
-  const std::string art = e["inputType"].as<std::string>();
-  if (art == "insertText") {
-    const auto daten = e["data"].as<std::u16string>();
+void Fenster::VorEingabe(Feld feld) {
+  const std::u16string art = TextDesEreignisses(EreignisText::Eingabeart);
+  if (art == u"insertText") {
+    const std::u16string daten = TextDesEreignisses(EreignisText::Eingabe);
     std::int16_t KeyAscii = EinZeichen(daten) && daten.size() == 1 ? Zeichencode(daten[0]) : 0;
     form_.KeyPress(feld, KeyAscii);
     if (KeyAscii == 0) {
-      e.call<void>("preventDefault");
+      pz_ereignis_abwehren();
       Tippen(feld, daten);
     }
-  } else if (art == "deleteContentBackward" || art == "insertLineBreak" ||
-             art == "insertParagraph") {
-    std::int16_t KeyAscii = art == "deleteContentBackward" ? Backspace : Wagenrücklauf;
+  } else if (art == u"deleteContentBackward" || art == u"insertLineBreak" ||
+             art == u"insertParagraph") {
+    std::int16_t KeyAscii = art == u"deleteContentBackward" ? Backspace : Wagenrücklauf;
     form_.KeyPress(feld, KeyAscii);
     if (KeyAscii == 0) {
-      e.call<void>("preventDefault");
+      pz_ereignis_abwehren();
     }
-  } else if (art.rfind("insertFrom", 0) == 0 || art == "insertReplacementText") {
+  } else if (art.rfind(u"insertFrom", 0) == 0 || art == u"insertReplacementText") {
     // Pastes and drops come through their own events; nothing else may insert.
-    e.call<void>("preventDefault");
+    pz_ereignis_abwehren();
   }
 }
 
 // Each character as a key would type it, against the field as those before it left it.
 // The field refuses a character when it is full and nothing is selected.
 void Fenster::Tippen(Feld feld, const std::u16string& zeichen) {
-  val& w = FeldElement(feld);
+  const std::size_t zeile = Zeile(ZeileVon(feld));
   for (const char16_t c : zeichen) {
     std::int16_t KeyAscii = Zeichencode(c);
     form_.KeyPress(feld, KeyAscii);
-    const std::u16string text = w["value"].as<std::u16string>();
-    std::size_t anfang = Zahl(w["selectionStart"]);
-    const std::size_t ende = Zahl(w["selectionEnd"]);
+    const std::u16string text = Übernehmen(pz_text(zeile));
+    Auswahl auswahl = AuswahlIn(zeile);
     if (KeyAscii == Backspace) {
-      if (anfang == ende && anfang > 0) {
-        anfang -= ImPaar(text, anfang - 1) ? 2 : 1;
+      if (auswahl.anfang == auswahl.ende && auswahl.anfang > 0) {
+        auswahl.anfang -= ImPaar(text, auswahl.anfang - 1) ? 2 : 1;
       }
-      if (anfang == ende) {
+      if (auswahl.anfang == auswahl.ende) {
         continue;
       }
-      w.call<void>("setRangeText", std::u16string(), anfang, ende, val("end"));
+      Ersetzen(zeile, u"", auswahl);
     } else if (KeyAscii >= u' ' &&
-               (anfang != ende ||
+               (auswahl.anfang != auswahl.ende ||
                 text.size() < static_cast<std::size_t>(MaxLänge(ZeileVon(feld))))) {
-      w.call<void>("setRangeText", std::u16string(1, c), anfang, ende, val("end"));
+      Ersetzen(zeile, std::u16string_view(&c, 1), auswahl);
     } else {
       continue;
     }
@@ -167,32 +176,30 @@ void Fenster::Tippen(Feld feld, const std::u16string& zeichen) {
 
 // The field takes what Form1 leaves of the text, in place of its selection, as one edit.
 void Fenster::Einfügen(Feld feld, const std::u16string& text) {
-  val& w = FeldElement(feld);
-  const std::size_t länge = w["value"].as<std::u16string>().size();
-  const std::size_t anfang = Zahl(w["selectionStart"]);
-  const std::size_t ende = Zahl(w["selectionEnd"]);
+  const std::size_t zeile = Zeile(ZeileVon(feld));
+  const std::size_t länge = Übernehmen(pz_text(zeile)).size();
+  const Auswahl auswahl = AuswahlIn(zeile);
   const auto grenze = static_cast<std::size_t>(MaxLänge(ZeileVon(feld)));
-  const std::size_t übrig = länge - (ende - anfang);
+  const std::size_t übrig = länge - (auswahl.ende - auswahl.anfang);
   const std::u16string_view teil = Form1::Einfügbar(text, grenze > übrig ? grenze - übrig : 0);
-  if (teil.empty() && anfang == ende) {
+  if (teil.empty() && auswahl.anfang == auswahl.ende) {
     return;  // nothing replaced, nothing inserted: no change
   }
-  w.call<void>("setRangeText", std::u16string(teil), anfang, ende, val("end"));
+  Ersetzen(zeile, teil, auswahl);
   Geändert(feld);
 }
 
 // What an input method composed was shown as it grew; its commit goes through the filter
 // character by character, over the text as it was before.
-void Fenster::KompositionEnde(Feld feld, const val& e) {
+void Fenster::KompositionEnde(Feld feld) {
   if (!komposition_) {
     return;
   }
-  val& w = FeldElement(feld);
-  w.set("value", komposition_->text);
-  w.call<void>("setSelectionRange", komposition_->anfang, komposition_->ende);
+  const std::size_t zeile = Zeile(ZeileVon(feld));
+  pz_setze_text(zeile, komposition_->text.data(), komposition_->text.size());
+  pz_waehlen(zeile, komposition_->anfang, komposition_->ende);
   komposition_.reset();
-  const val daten = e["data"];
-  Tippen(feld, daten.isString() ? daten.as<std::u16string>() : std::u16string());
+  Tippen(feld, TextDesEreignisses(EreignisText::Eingabe));
 }
 
 // The next control of the Tab cycle, wrapping within the window. As the dialog manager
@@ -202,9 +209,9 @@ void Fenster::Weiter(std::size_t zeile, bool rückwärts) {
   do {
     zeile = (zeile + (rückwärts ? n - 1 : 1)) % n;
   } while (!IstTabstopp(Steuerelemente[zeile]));
-  elemente_[zeile].call<void>("focus");
+  pz_fokus(zeile, false);
   if (Steuerelemente[zeile].art == Art::Textfeld) {
-    elemente_[zeile].call<void>("select");
+    pz_alles_waehlen(zeile);
   }
 }
 

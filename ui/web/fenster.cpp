@@ -2,6 +2,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include <array>
+#include <cstdlib>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "steuerelemente.hpp"
@@ -11,51 +15,91 @@ namespace {
 
 pz::web::Fenster* dasFenster = nullptr;
 
+using pz::web::Ereignisart;
+
+// The DOM's names of the events, in the order of Ereignisart.
+// clang-format off
+constexpr std::array<const char*, 14> Ereignisnamen{
+    "focus", "change", "copy", "keydown", "focusin", "click", "dblclick", "mousedown",
+    "beforeinput", "input", "paste", "drop", "compositionstart", "compositionend"};
+// clang-format on
+
+// Where the page hands events over from (see pz_horchen).
+enum Ziel { Seite, Farbschema, Dokument, FensterFläche };
+
+void Horchen(Ziel ziel, std::initializer_list<Ereignisart> arten) {
+  for (const Ereignisart art : arten) {
+    pz_horchen(ziel, Ereignisnamen[static_cast<std::size_t>(art)], static_cast<int>(art));
+  }
+}
+
 }  // namespace
 
 extern "C" {
-// Every event of the page arrives here, from browser.js.
-EMSCRIPTEN_KEEPALIVE void pz_ereignis(emscripten::EM_VAL ereignis) {
+// Before the page is first drawn, from browser.js.
+EMSCRIPTEN_KEEPALIVE void pz_erstes_bild() {
   if (dasFenster != nullptr) {
-    dasFenster->Ereignis(emscripten::val::take_ownership(ereignis));
+    dasFenster->ErstesBild();
+  }
+}
+
+// Every event of the page arrives here, from browser.js.
+EMSCRIPTEN_KEEPALIVE void pz_ereignis(int art, int zeile, unsigned zustand) {
+  if (dasFenster != nullptr) {
+    dasFenster->Ereignis(
+        static_cast<Ereignisart>(art),
+        zeile < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(zeile)),
+        zustand);
   }
 }
 }
 
 namespace pz::web {
 
-Fenster::Fenster()
-    : form_(*this),
-      dokument_(val::global("document")),
-      fenster_(val::undefined()),
-      farben_(val::undefined()) {
+std::u16string Übernehmen(std::uint32_t* block) {
+  if (block == nullptr) {
+    return {};
+  }
+  std::u16string text(reinterpret_cast<const char16_t*>(block + 1), block[0]);
+  std::free(block);
+  return text;
+}
+
+Fenster::Fenster() : form_(*this) {
   dasFenster = this;
   Aufbauen();
   form_.Form_Load();
 }
 
 void Fenster::Zeigen() {
-  dokument_["body"].call<void>("append", fenster_);
-  Färben();
-  const val seite = val::global("window");
-  Horchen(seite, "focus");
-  Horchen(seite.call<val>("matchMedia", val("(prefers-color-scheme: dark)")), "change");
-  Horchen(dokument_, "copy");
+  pz_zeigen();
+  Horchen(Seite, {Ereignisart::focus});
+  Horchen(Farbschema, {Ereignisart::change});
+  Horchen(Dokument, {Ereignisart::copy});
   // The controls' events rise to the window, which hands each to the control's handler.
-  Horchen(fenster_,
-          "keydown focusin click dblclick mousedown beforeinput input paste drop "
-          "compositionstart compositionend");
+  Horchen(FensterFläche,
+          {Ereignisart::keydown, Ereignisart::focusin, Ereignisart::click, Ereignisart::dblclick,
+           Ereignisart::mousedown, Ereignisart::beforeinput, Ereignisart::input, Ereignisart::paste,
+           Ereignisart::drop, Ereignisart::compositionstart, Ereignisart::compositionend});
   // Showing counts as an activation, whether or not the page has the system's focus yet.
   form_.Aktiviert();
+  pz_vor_dem_zeichnen();
+}
+
+// Done before the browser first draws the page, but after the focus is in its field: a key
+// pressed meanwhile goes first.
+void Fenster::ErstesBild() {
+  Beschriften();
+  Färben();
 }
 
 std::u16string Fenster::Text(Feld feld) const {
-  return FeldElement(feld)["value"].as<std::u16string>();
+  return Übernehmen(pz_text(Zeile(ZeileVon(feld))));
 }
 
 // As on Windows, every write is a change, even of the same text.
 void Fenster::SetzeText(Feld feld, const std::u16string& text) {
-  FeldElement(feld).set("value", text);
+  pz_setze_text(Zeile(ZeileVon(feld)), text.data(), text.size());
   Geändert(feld);
 }
 
@@ -63,9 +107,7 @@ void Fenster::SetzeText(Feld feld, const std::u16string& text) {
 // window is never scrolled: it fits the screen's width, and the browser would lay the page
 // out first to see whether it has to.
 void Fenster::SetzeFokus(const Steuerelement& element) {
-  val ohneRollen = val::object();
-  ohneRollen.set("preventScroll", true);
-  elemente_[Zeile(element)].call<void>("focus", ohneRollen);
+  pz_fokus(Zeile(element), true);
 }
 
 // The browser answers at once whether a copy went through, by the copy event that it
@@ -74,7 +116,7 @@ void Fenster::SetzeFokus(const Steuerelement& element) {
 bool Fenster::InZwischenablageLegen(const std::u16string& text) {
   ablage_ = text;
   abgelegt_ = false;
-  const bool kopiert = dokument_.call<bool>("execCommand", val("copy"));
+  const bool kopiert = pz_befehl("copy");
   ablage_.reset();
   return kopiert && abgelegt_;
 }
@@ -85,76 +127,82 @@ void Fenster::Geändert(Feld feld) {
   }
 }
 
-void Fenster::Ereignis(const val& e) {
-  const std::string typ = e["type"].as<std::string>();
-  if (typ == "focus") {
-    form_.Aktiviert();
-    return;
+// Fields and buttons take their own events; labels and display fields are part of the
+// window's surface, as a label and a disabled control are on Windows.
+void Fenster::Ereignis(Ereignisart art, std::optional<std::size_t> zeile, unsigned zustand) {
+  switch (art) {
+    case Ereignisart::focus:
+      form_.Aktiviert();
+      return;
+    case Ereignisart::change:
+      Färben();
+      return;
+    case Ereignisart::copy:
+      if (ablage_) {
+        pz_ereignis_ablegen(ablage_->data(), ablage_->size());
+        abgelegt_ = true;
+      }
+      return;
+    case Ereignisart::dblclick:
+      if (!zeile && (zustand & Haupttaste) != 0) {
+        form_.Form_DblClick();
+      }
+      return;
+    default:
+      break;
   }
-  if (typ == "change") {
-    Färben();
-    return;
-  }
-  if (typ == "copy") {
-    if (ablage_) {
-      e["clipboardData"].call<void>("setData", val("text/plain"), *ablage_);
-      e.call<void>("preventDefault");
-      abgelegt_ = true;
-    }
-    return;
-  }
-  const val ziel = e["target"];
-  const val nummer = ziel["dataset"]["zeile"];
-  // Fields and buttons take their own clicks; labels and display fields are part of the
-  // window's surface, as a label and a disabled control are on Windows.
-  const bool aufSteuerelement = !ziel.call<val>("closest", val("input, button")).isNull();
-  if (typ == "dblclick") {
-    if (!aufSteuerelement && e["button"].as<int>() == 0) {
-      form_.Form_DblClick();
-    }
-    return;
-  }
-  if (!aufSteuerelement) {
-    if (typ == "mousedown" || typ == "click") {
+  if (!zeile) {
+    if (art == Ereignisart::mousedown || art == Ereignisart::click) {
       // A click on the surface leaves the focus where it is and selects nothing; one on a
       // label does not pass on to its field.
-      e.call<void>("preventDefault");
+      pz_ereignis_abwehren();
     }
     return;
   }
-  const auto zeile = static_cast<std::size_t>(std::stoul(nummer.as<std::string>()));
-  const Steuerelement& s = Steuerelemente[zeile];
-  if (typ == "keydown") {
-    Taste(zeile, e);
-  } else if (typ == "focusin") {
-    form_.FokusErhalten(s);
-  } else if (typ == "click") {
-    form_.Click(s);
-  } else if (typ == "beforeinput") {
-    VorEingabe(s.feld, e);
-  } else if (typ == "input") {
-    // What an input method shows while it composes is no edit yet; see KompositionEnde.
-    if (!komposition_ && e["inputType"].as<std::string>() != "insertCompositionText") {
-      Geändert(s.feld);
-    }
-  } else if (typ == "paste" || typ == "drop") {
-    e.call<void>("preventDefault");
-    const val daten = typ == "paste" ? e["clipboardData"] : e["dataTransfer"];
-    if (typ == "drop") {
-      // The field drops where the pointer is, as the browser shows while dragging.
-      const val stelle = dokument_.call<val>("caretPositionFromPoint", e["clientX"], e["clientY"]);
-      if (!stelle.isNull() && stelle["offsetNode"].strictlyEquals(ziel)) {
-        ziel.call<void>("setSelectionRange", stelle["offset"], stelle["offset"]);
+  const Steuerelement& s = Steuerelemente[*zeile];
+  switch (art) {
+    case Ereignisart::keydown:
+      Taste(*zeile, zustand);
+      break;
+    case Ereignisart::focusin:
+      form_.FokusErhalten(s);
+      break;
+    case Ereignisart::click:
+      form_.Click(s);
+      break;
+    case Ereignisart::beforeinput:
+      VorEingabe(s.feld);
+      break;
+    case Ereignisart::input:
+      // What an input method shows while it composes is no edit yet; see KompositionEnde.
+      if (!komposition_ &&
+          TextDesEreignisses(EreignisText::Eingabeart) != u"insertCompositionText") {
+        Geändert(s.feld);
       }
-      ziel.call<void>("focus");
+      break;
+    case Ereignisart::paste:
+    case Ereignisart::drop:
+      pz_ereignis_abwehren();
+      if (art == Ereignisart::drop) {
+        // The field drops where the pointer is, as the browser shows while dragging.
+        if (const int stelle = pz_ereignis_stelle(*zeile); stelle >= 0) {
+          pz_waehlen(*zeile, static_cast<std::size_t>(stelle), static_cast<std::size_t>(stelle));
+        }
+        pz_fokus(*zeile, false);
+      }
+      Einfügen(s.feld, TextDesEreignisses(EreignisText::Übergeben));
+      break;
+    case Ereignisart::compositionstart: {
+      std::uint32_t anfang = 0, ende = 0;
+      pz_auswahl(*zeile, &anfang, &ende);
+      komposition_ = Komposition{Übernehmen(pz_text(*zeile)), anfang, ende};
+      break;
     }
-    Einfügen(s.feld, daten.call<std::u16string>("getData", val("text/plain")));
-  } else if (typ == "compositionstart") {
-    komposition_ =
-        Komposition{ziel["value"].as<std::u16string>(), ziel["selectionStart"].as<std::size_t>(),
-                    ziel["selectionEnd"].as<std::size_t>()};
-  } else if (typ == "compositionend") {
-    KompositionEnde(s.feld, e);
+    case Ereignisart::compositionend:
+      KompositionEnde(s.feld);
+      break;
+    default:
+      break;
   }
 }
 
