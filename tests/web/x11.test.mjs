@@ -10,11 +10,12 @@ import { setTimeout as warten } from 'node:timers/promises';
 import { chromiumFlags, seite, text } from './hilfe.mjs';
 
 const x = (programm, ...argumente) => execFileSync(programm, argumente, { encoding: 'utf8', timeout: 20000 });
+const gruppeLebt = (pid) => { try { process.kill(-pid, 0); return true; } catch { return false; } };
 const ablage = (ziel = 'UTF8_STRING') => x('xclip', '-o', '-selection', 'clipboard', '-t', ziel);
 
 test('typed with real keys, the number goes to the X clipboard as plain text', async () => {
   const profil = mkdtempSync(join(tmpdir(), 'pz-chromium-'));
-  const chromium = spawn('/usr/bin/chromium', [...chromiumFlags, '--test-type', `--user-data-dir=${profil}`, `--app=${seite}`], { stdio: 'ignore' });
+  const chromium = spawn('/usr/bin/chromium', [...chromiumFlags, '--test-type', `--user-data-dir=${profil}`, `--app=${seite}`], { stdio: 'ignore', detached: true });
   try {
     const fenster = x('xdotool', 'search', '--sync', '--name', `^${text('FensterTitel')}$`).split('\n')[0];
     x('xdotool', 'windowfocus', '--sync', fenster);
@@ -37,9 +38,10 @@ test('typed with real keys, the number goes to the X clipboard as plain text', a
     const formate = ablage('TARGETS').split('\n').filter((f) => f.includes('/') && !f.startsWith('chromium/'));
     assert.deepEqual(formate, ['text/plain', 'text/plain;charset=utf-8']);
   } finally {
-    const beendet = new Promise((fertig) => chromium.once('exit', fertig));
-    chromium.kill();
-    await beendet;
-    rmSync(profil, { recursive: true, force: true });
+    // Chromium's helper processes outlive its main one for a moment and still write to
+    // the profile; they share its process group, so the profile goes once all have ended.
+    try { process.kill(-chromium.pid, 'SIGTERM'); } catch { /* already gone */ }
+    for (let i = 0; i < 100 && gruppeLebt(chromium.pid); ++i) await warten(100);
+    rmSync(profil, { recursive: true, force: true, maxRetries: 5 });
   }
 });
