@@ -133,5 +133,8 @@ test('the page loads nothing but itself, sends nothing and stores nothing', asyn
   assert.deepEqual(await page.evaluate(async () => [document.cookie, localStorage.length, sessionStorage.length,
     (await indexedDB.databases()).length]), ['', 0, 0, 0]);
   assert.deepEqual(page.fehler, []);
+  // Should a script ever try, its Content-Security-Policy refuses every connection, even
+  // one that needs no network.
+  assert.equal(await page.evaluate(() => fetch('data:,1').then(() => 'geladen', () => 'verweigert')), 'verweigert');
   await kontext.close();
 });
