@@ -3,12 +3,11 @@
 #include <algorithm>
 
 #include "nummer.hpp"
+#include "tastencode.hpp"
 
 namespace pz {
 
 namespace {
-
-constexpr std::int16_t Backspace = 8;
 
 bool IstZifferOderBackspace(std::int16_t code) {
   return (code >= 48 && code <= 57) || code == Backspace;

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "steuerelemente.hpp"
+#include "tastencode.hpp"
 #include "werkzeug.hpp"
 #include "zeichencode.hpp"
 
@@ -280,7 +281,7 @@ bool Fenster::Eingabemethode(Feld feld, QLineEdit& feldWidget, const QInputMetho
   };
   bool erstes = true;
   for (const QChar zeichen : übergeben) {
-    std::int16_t KeyAscii = Zeichencode(zeichen);
+    std::int16_t KeyAscii = Zeichencode(zeichen.unicode());
     form_.KeyPress(feld, KeyAscii);
     if (KeyAscii == 0) {
       continue;

@@ -1,18 +1,10 @@
 #include "zeichencode.hpp"
 
+#include "tastencode.hpp"
+
 namespace pz {
 
 namespace {
-
-constexpr std::int16_t Backspace = 8;
-constexpr std::int16_t Zeilenvorschub = 10;
-constexpr std::int16_t Wagenrücklauf = 13;
-constexpr std::int16_t Escape = 27;
-constexpr std::int16_t Entf = 127;
-// Stands in for characters beyond the 16-bit signed range, so that no wrap-around can
-// turn one of them into a digit.
-constexpr std::int16_t Fragezeichen = 63;
-constexpr std::int16_t KeinZeichen = 0;
 
 // Whether Qt's line edit inserts a key's text. It leaves out control characters, but
 // takes the text whatever the modifiers, Ctrl+Alt included.
@@ -25,47 +17,36 @@ bool WirdEingefügt(QStringView text) {
          zeichen.category() == QChar::Other_PrivateUse;
 }
 
-}  // namespace
-
-std::int16_t Zeichencode(QChar zeichen) {
-  const char16_t u = zeichen.unicode();
-  return u <= 0x7fff ? static_cast<std::int16_t>(u) : Fragezeichen;
+Tastendruck::Art ArtVon(int taste) {
+  switch (taste) {
+    case Qt::Key_Backspace:
+      return Tastendruck::Art::Rückschritt;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Tastendruck::Art::Eingabe;
+    case Qt::Key_Escape:
+      return Tastendruck::Art::Esc;
+    default:
+      return Tastendruck::Art::Andere;
+  }
 }
+
+}  // namespace
 
 std::optional<std::int16_t> Zeichencode(int taste, Qt::KeyboardModifiers modifikatoren,
                                         QStringView text) {
-  // On macOS Qt reports Command as Control, so Cmd+V is cancelled there as Ctrl+V is here.
-  const bool strg = modifikatoren.testFlag(Qt::ControlModifier);
-  const bool alt = modifikatoren.testFlag(Qt::AltModifier);
-
-  // Ctrl+Backspace and Ctrl+Return type DEL and LF on Windows; giving them those codes
-  // keeps Qt's delete-word from slipping past a full field's filter.
-  switch (taste) {
-    case Qt::Key_Backspace:
-      return strg ? Entf : Backspace;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return strg ? Zeilenvorschub : Wagenrücklauf;
-    case Qt::Key_Escape:
-      return Escape;
-    default:
-      break;
-  }
-
-  if (strg && !alt && taste >= Qt::Key_A && taste <= Qt::Key_Z) {
-    return static_cast<std::int16_t>(taste - Qt::Key_A + 1);
-  }
-  if (!WirdEingefügt(text)) {
-    return std::nullopt;
-  }
-  // No other key held with Ctrl or Alt types a digit on Windows: Alt+key is a menu key
-  // there, Ctrl+key a control character or nothing, and Ctrl+Alt is AltGr, whose
-  // characters X11 reports with neither modifier held. Qt's field would still insert the
-  // key's plain character, "1" for Ctrl+Alt+1.
-  if (strg || alt) {
-    return KeinZeichen;
-  }
-  return text.size() == 1 ? Zeichencode(text.front()) : Fragezeichen;
+  // On macOS Qt reports Command as Control.
+  return Tastencode({
+      .art = ArtVon(taste),
+      .buchstabe = taste >= Qt::Key_A && taste <= Qt::Key_Z
+                       ? static_cast<char16_t>(u'a' + (taste - Qt::Key_A))
+                       : u'\0',
+      .zeichen = WirdEingefügt(text)
+                     ? std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size()))
+                     : std::u16string_view(),
+      .strg = modifikatoren.testFlag(Qt::ControlModifier),
+      .alt = modifikatoren.testFlag(Qt::AltModifier),
+  });
 }
 
 }  // namespace pz

@@ -7,24 +7,12 @@
 
 #include "fenster.hpp"
 #include "steuerelemente.hpp"
+#include "tastencode.hpp"
 #include "werkzeug.hpp"
 
 namespace pz::web {
 
 namespace {
-
-constexpr std::int16_t Backspace = 8;
-constexpr std::int16_t Zeilenvorschub = 10;
-constexpr std::int16_t Wagenrücklauf = 13;
-constexpr std::int16_t Escape = 27;
-constexpr std::int16_t Entf = 127;
-// Stands in for characters beyond the 16-bit signed range, so that no wrap-around can
-// turn one of them into a digit.
-constexpr std::int16_t Fragezeichen = 63;
-
-std::int16_t Zeichencode(char16_t zeichen) {
-  return zeichen <= 0x7fff ? static_cast<std::int16_t>(zeichen) : Fragezeichen;
-}
 
 bool EinZeichen(std::u16string_view taste) {
   return taste.size() == 1 || (taste.size() == 2 && IstHoch(taste[0]) && IstTief(taste[1]));
@@ -35,32 +23,18 @@ char16_t Kleinbuchstabe(std::u16string_view taste) {
   return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-// The code a key types, as on Windows; none for a key that types no character (Tab,
-// Delete, the arrows, a dead key, or one whose character only an input method knows).
-// Ctrl+Backspace and Ctrl+Return type DEL and LF there. Command on a Mac counts as Ctrl,
-// so Cmd+V is cancelled as Ctrl+V is.
-std::optional<std::int16_t> Zeichencode(std::u16string_view taste, bool strg, bool alt) {
-  if (taste == u"Backspace") {
-    return strg ? Entf : Backspace;
-  }
-  if (taste == u"Enter") {
-    return strg ? Zeilenvorschub : Wagenrücklauf;
-  }
-  if (taste == u"Escape") {
-    return Escape;
-  }
-  if (!EinZeichen(taste)) {
-    return std::nullopt;
-  }
-  const char16_t buchstabe = Kleinbuchstabe(taste);
-  if (strg && !alt && buchstabe >= u'a' && buchstabe <= u'z') {
-    return static_cast<std::int16_t>(buchstabe - u'a' + 1);
-  }
-  // No other key held with Ctrl or Alt types a digit on Windows; AltGr is Ctrl+Alt there.
-  if (strg || alt) {
-    return 0;
-  }
-  return taste.size() == 1 ? Zeichencode(taste[0]) : Fragezeichen;
+// The code a key types, as on Windows, from the key's value in the browser: one character,
+// or the name of a key that types none ("Tab", "ArrowLeft", "Dead").
+std::optional<std::int16_t> CodeDerTaste(std::u16string_view taste, bool strg, bool alt) {
+  const auto art = taste == u"Backspace" ? Tastendruck::Art::Rückschritt
+                   : taste == u"Enter"   ? Tastendruck::Art::Eingabe
+                   : taste == u"Escape"  ? Tastendruck::Art::Esc
+                                         : Tastendruck::Art::Andere;
+  return Tastencode({.art = art,
+                     .buchstabe = Kleinbuchstabe(taste),
+                     .zeichen = EinZeichen(taste) ? taste : std::u16string_view(),
+                     .strg = strg,
+                     .alt = alt});
 }
 
 // A field's selection.
@@ -94,7 +68,7 @@ void Fenster::Taste(std::size_t zeile, unsigned zustand) {
   if (s.art != Art::Textfeld || (zustand & Komponiert) != 0) {
     return;
   }
-  const std::optional<std::int16_t> code = Zeichencode(taste, strg, alt);
+  const std::optional<std::int16_t> code = CodeDerTaste(taste, strg, alt);
   if (!code) {
     return;
   }
