@@ -130,14 +130,13 @@ TEST(Fenster, TastenKnöpfeZwischenablageUndÄnderungen) {
   // As in a Windows dialog, Return and Enter press the focused button; Escape presses
   // nothing. Back from another window, the focus is where it was, a button too.
   auto* löschen = Element<QPushButton>(f, "cb_löschen");
-  int klicks = 0;
-  QObject::connect(löschen, &QPushButton::clicked, [&klicks] { ++klicks; });
+  QSignalSpy klicks(löschen, &QPushButton::clicked);
   const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> tasten[] = {
       {Qt::Key_Return, {}, 1}, {Qt::Key_Enter, Qt::KeypadModifier, 2}, {Qt::Key_Escape, {}, 2}};
   for (const auto& [taste, mod, soll] : tasten) {
     löschen->setFocus();
     QTest::keyClick(löschen, taste, mod);
-    EXPECT_EQ(klicks, soll) << QKeySequence(taste).toString().toStdString();
+    EXPECT_EQ(klicks.count(), soll) << QKeySequence(taste).toString().toStdString();
   }
   QWidget anderes;
   anderes.show();
@@ -208,8 +207,9 @@ TEST(Auswahl, BleibtBisDasProgrammDenFokusZurückgibt) {
 // The message boxes show the program's title, text and icon; Qt's own texts in them and in
 // the fields' menu are German whatever the system's language (ctest runs this under C,
 // en_US.UTF-8 and de_DE.UTF-8). The menu names no key, since the keys Qt would name are
-// cancelled, and its Paste takes the text as every paste does. Where the translation is
-// missing, QtAufDeutsch says so, and Qt speaks English.
+// cancelled, and its Paste takes the text as every paste does, with the room of the
+// selection it replaces. Where the translation is missing, QtAufDeutsch says so, and Qt
+// speaks English.
 TEST(Sprache, MeldungenUndQtsTexte) {
   EXPECT_EQ(QtAufDeutsch(u"/nirgends"_s), nullptr);
   ASSERT_NE(QtAufDeutsch(), nullptr);
@@ -220,6 +220,8 @@ TEST(Sprache, MeldungenUndQtsTexte) {
   f.show();
   QGuiApplication::clipboard()->setText(u"123\U0001F600"_s);
   QLineEdit* bkz = Element(f, "txtBehördenKennZahl");
+  f.SetzeText(Feld::txtBehördenKennZahl, u"1234");
+  bkz->selectAll();
   QContextMenuEvent menütaste(QContextMenuEvent::Keyboard, {2, 2}, bkz->mapToGlobal(QPoint(2, 2)));
   QApplication::sendEvent(bkz, &menütaste);
   auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());  // stays open

@@ -71,33 +71,27 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   }
   QTest::mouseClick(Element<QWidget>(f, "cb_ZA_0"), Qt::LeftButton);
   EXPECT_EQ(xclip({u"-o"_s, u"-selection"_s, u"clipboard"_s}), u"\uFEFF12"_s.toUtf8());
-  // A paste over a selection has the room of the selection too.
-  f.SetzeText(Feld::txtBehördenKennZahl, u"1234");
-  bkz->selectAll();
-  halten(u"clipboard"_s, u"56"_s);
-  QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(bkz->text(), u"56"_s);
   QGuiApplication::clipboard()->setText({}, QClipboard::Selection);  // xclip lets it go and ends
 
   // Keys typed after a click into the authority code, empty, or into a full date of birth,
-  // while the clipboard holds "56". The 7 last leaves "7" in the field; once it stands there,
-  // every key before it has arrived. xdotool maps a spare key to each sign the keyboard lacks
-  // and back again; the window has to take its events meanwhile, or it reads the key with the
-  // map as it was. The full date refuses Backspace and Ctrl+Backspace, which would delete a
-  // word; Ctrl+A there only selects, so the 1 after it is refused and lands nowhere else, and
-  // Delete then empties the field.
+  // while the clipboard holds the text just copied. The 7 last leaves the field as the row
+  // expects; once it does, every key before it has arrived. xdotool maps a spare key to each
+  // sign the keyboard lacks and back again; the window has to take its events meanwhile, or
+  // it reads the key with the map as it was. The full date refuses Backspace and
+  // Ctrl+Backspace, which would delete a word, but not Delete, which types no character;
+  // Ctrl+A there only selects, so the 1 after it is refused and lands nowhere else.
   using enum Feld;
   f.SetzeText(txtAblauf, u"10");
-  const std::tuple<Feld, const char*, QString> fälle[] = {
+  const std::tuple<Feld, const char*, QString, QString> fälle[] = {
       {txtBehördenKennZahl, "Arabic-Indic, Persian, Devanagari, full-width, Bengali, Thai digits",
-       u"Arabic_3 Farsi_3 U0969 UFF13 U09E9 Thai_leksam KP_7"_s},
+       u"Arabic_3 Farsi_3 U0969 UFF13 U09E9 Thai_leksam KP_7"_s, u"7"_s},
       {txtBehördenKennZahl, "Ctrl+Alt and Alt with digits and signs",
-       u"ctrl+alt+1 ctrl+alt+comma ctrl+alt+KP_Decimal alt+1 KP_7"_s},
-      {txtBehördenKennZahl, "letters, signs and Ctrl+V", u"a minus space ctrl+v KP_7"_s},
-      {txtGeburt, "Backspace", u"BackSpace ctrl+BackSpace ctrl+a Delete 7"_s},
-      {txtGeburt, "Ctrl+A", u"ctrl+a 1 Delete 7"_s},
+       u"ctrl+alt+1 ctrl+alt+comma ctrl+alt+KP_Decimal alt+1 KP_7"_s, u"7"_s},
+      {txtBehördenKennZahl, "letters, signs and Ctrl+V", u"a minus space ctrl+v KP_7"_s, u"7"_s},
+      {txtGeburt, "Backspace", u"BackSpace ctrl+BackSpace Home Delete Delete 7"_s, u"70727"_s},
+      {txtGeburt, "Ctrl+A", u"ctrl+a 1 Delete 7"_s, u"7"_s},
   };
-  for (const auto& [feld, name, tasten] : fälle) {
+  for (const auto& [feld, name, tasten, soll] : fälle) {
     SCOPED_TRACE(name);
     f.SetzeText(feld, feld == txtGeburt ? u"520727" : u"");
     auto* w = Element(f, ObjektName(ZeileVon(feld)));
@@ -105,9 +99,9 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
     QProcess xdotool;
     const QString klicken = u"mousemove %1 %2 click 1 key "_s.arg(mitte.x()).arg(mitte.y());
     xdotool.start(u"xdotool"_s, (klicken + tasten).split(u' '));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w->text() == u"7"_s; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->text() == soll; }, 5000));
     xdotool.waitForFinished();
-    EXPECT_EQ(w->text(), u"7"_s);
+    EXPECT_EQ(w->text(), soll);
     EXPECT_EQ(f.Text(txtAblauf), u"10");
     EXPECT_EQ(QApplication::focusWidget(), w);
   }
