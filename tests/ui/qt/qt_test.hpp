@@ -1,5 +1,5 @@
-// What the tests of the Qt front end share: widgets found by their object names, the
-// fields' context menu, and a main that picks the platform.
+// What the tests of the Qt front end share: widgets found by their object names, and the
+// main. Each test program includes it once.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,25 +25,10 @@ W* Element(const QWidget& fenster, std::string_view name) {
   return fenster.findChild<W*>(QString::fromUtf8(name.data(), std::ssize(name)));
 }
 
-// Opens a field's context menu, as the menu key does; the menu stays open.
-inline QMenu* Kontextmenü(QLineEdit* feld) {
-  QContextMenuEvent menü(QContextMenuEvent::Keyboard, {2, 2}, feld->mapToGlobal(QPoint(2, 2)));
-  QApplication::sendEvent(feld, &menü);
-  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
-}
-
-// Chooses the menu's entry, in whichever language Qt speaks, and closes the menu.
-inline void Wählen(QMenu* menü, const char* qtsText) {
-  for (QAction* aktion : menü->actions()) {
-    if (aktion->text() == QLineEdit::tr(qtsText)) {
-      aktion->trigger();
-    }
-  }
-  menü->close();
-}
-
-inline int TestHauptprogramm(int argc, char* argv[], const char* plattform) {
-  qputenv("QT_QPA_PLATFORM", plattform);
+// Each test program runs on the platform its build names: offscreen, real widgets with no
+// display, or a real X server.
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", PZ_QT_PLATTFORM);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -2,6 +2,7 @@
 // as QKeyEvents is here typed by xdotool, as a keyboard of another layout would type it.
 // Runs under xvfb-run, which gives it a display of its own.
 #include <functional>
+#include <tuple>
 
 #include "qt_test.hpp"
 
@@ -13,30 +14,8 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   // No window manager activates the window; showing it counts as its first activation.
   EXPECT_EQ(f.focusWidget(), bkz);
   // Nor does one give it the keyboard; xdotool does.
-  ASSERT_EQ(
-      QProcess::execute(u"xdotool"_s, {u"windowfocus"_s, u"--sync"_s, QString::number(f.winId())}),
-      0);
-  const std::pair<const char*, QStringList> fälle[] = {
-      {"Arabic-Indic, Persian, Devanagari, full-width, Bengali and Thai digits",
-       {u"Arabic_3"_s, u"Farsi_3"_s, u"U0969"_s, u"UFF13"_s, u"U09E9"_s, u"Thai_leksam"_s}},
-      {"Ctrl+Alt and Alt with digits and signs",
-       {u"ctrl+alt+1"_s, u"ctrl+alt+comma"_s, u"ctrl+alt+KP_Decimal"_s, u"alt+1"_s}},
-      {"letters, signs and Ctrl+V", {u"a"_s, u"minus"_s, u"space"_s, u"ctrl+v"_s}},
-  };
-  for (const auto& [name, tasten] : fälle) {
-    SCOPED_TRACE(name);
-    f.SetzeText(Feld::txtBehördenKennZahl, u"");
-    f.SetzeFokus(Feld::txtBehördenKennZahl);
-    // The keypad's 7 last: once it stands in the field, every key before it has arrived.
-    // xdotool maps a spare key to each sign the keyboard lacks and back again; the window
-    // has to take its events meanwhile, or it reads the key with the map as it was.
-    QProcess xdotool;
-    xdotool.start(u"xdotool"_s, QStringList{u"key"_s} + tasten + QStringList{u"KP_7"_s});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return bkz->text().endsWith(u'7'); }, 5000));
-    xdotool.waitForFinished();
-    EXPECT_EQ(bkz->text(), u"7"_s);
-  }
-
+  ASSERT_EQ(QProcess::execute(u"xdotool"_s, u"windowfocus --sync %1"_s.arg(f.winId()).split(u' ')),
+            0);
   // Pasted or dropped text is taken as Form1::Einfügbar leaves it, as one change event, and
   // none when nothing was taken; another program's text as it wrote it, on every route: Qt
   // would take a leading U+FEFF for a byte-order mark and drop it. xclip holds the clipboard
@@ -54,11 +33,10 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   // longer on a busy machine; until then the text before is on offer.
   const auto halten = [&xclip](const QString& auswahl, const QString& text) {
     xclip({u"-selection"_s, auswahl}, text);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-          return xclip({u"-o"_s, u"-selection"_s, auswahl}) == text.toUtf8();
-        },
-        5000));
+    const auto gehalten = [&] {
+      return xclip({u"-o"_s, u"-selection"_s, auswahl}) == text.toUtf8();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(gehalten, 5000));
   };
   const auto ablegen = [bkz](const QString& text) {
     QMimeData daten;
@@ -73,13 +51,11 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
       {"Shift+Insert",
        [bkz](const QString&) { QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier); }},
       {"middle button", [bkz](const QString&) { QTest::mouseClick(bkz, Qt::MiddleButton); }},
-      {"context menu", [bkz](const QString&) { Wählen(Kontextmenü(bkz), "&Paste"); }},
       {"drop", ablegen}};
   int änderungen = 0;
   f.BeobachteÄnderungen([&änderungen](Feld) { ++änderungen; });
   for (const auto& [weg, einfügen] : wege) {
-    for (const auto& [text, soll] : {std::pair{u"12\n34"_s, u"12"_s},
-                                     {u"123\U0001F600"_s, u"123"_s},
+    for (const auto& [text, soll] : {std::pair{u"123\U0001F600"_s, u"123"_s},
                                      {u"\n12"_s, QString()},
                                      {u"\uFEFF12"_s, u"\uFEFF12"_s}}) {
       SCOPED_TRACE(testing::Message() << weg << ", " << text.toStdString());
@@ -95,30 +71,38 @@ TEST(Xcb, NurZiffernKommenInsFeldUndFremdeTexteWieForm1SieLässt) {
   }
   QTest::mouseClick(Element<QWidget>(f, "cb_ZA_0"), Qt::LeftButton);
   EXPECT_EQ(xclip({u"-o"_s, u"-selection"_s, u"clipboard"_s}), u"\uFEFF12"_s.toUtf8());
-  // A paste over a selection has the room of the selection too.
-  f.SetzeText(Feld::txtBehördenKennZahl, u"1234");
-  bkz->selectAll();
-  halten(u"clipboard"_s, u"56"_s);
-  QTest::keyClick(bkz, Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(bkz->text(), u"56"_s);
   QGuiApplication::clipboard()->setText({}, QClipboard::Selection);  // xclip lets it go and ends
 
-  // Ctrl+A in a full date of birth only selects, so the 1 after it is refused there and
-  // lands nowhere else; Delete then empties the field, and 7 goes into it.
-  f.SetzeText(Feld::txtGeburt, u"520727");
-  f.SetzeText(Feld::txtAblauf, u"10");
-  auto* geburt = Element(f, "txtGeburt");
-  const QPoint mitte = geburt->mapToGlobal(geburt->rect().center());
-  ASSERT_EQ(
-      QProcess::execute(u"xdotool"_s, {u"mousemove"_s, u"--sync"_s, QString::number(mitte.x()),
-                                       QString::number(mitte.y()), u"click"_s, u"1"_s, u"key"_s,
-                                       u"ctrl+a"_s, u"1"_s, u"Delete"_s, u"7"_s}),
-      0);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return geburt->text() == u"7"_s; }, 5000));
-  EXPECT_EQ(f.Text(Feld::txtAblauf), u"10");
-  EXPECT_EQ(QApplication::focusWidget(), geburt);
-}
-
-int main(int argc, char* argv[]) {
-  return TestHauptprogramm(argc, argv, "xcb");
+  // Keys typed after a click into the authority code, empty, or into a full date of birth,
+  // while the clipboard holds the text just copied. The 7 last leaves the field as the row
+  // expects; once it does, every key before it has arrived. xdotool maps a spare key to each
+  // sign the keyboard lacks and back again; the window has to take its events meanwhile, or
+  // it reads the key with the map as it was. The full date refuses Backspace and
+  // Ctrl+Backspace, which would delete a word, but not Delete, which types no character;
+  // Ctrl+A there only selects, so the 1 after it is refused and lands nowhere else.
+  using enum Feld;
+  f.SetzeText(txtAblauf, u"10");
+  const std::tuple<Feld, const char*, QString, QString> fälle[] = {
+      {txtBehördenKennZahl, "Arabic-Indic, Persian, Devanagari, full-width, Bengali, Thai digits",
+       u"Arabic_3 Farsi_3 U0969 UFF13 U09E9 Thai_leksam KP_7"_s, u"7"_s},
+      {txtBehördenKennZahl, "Ctrl+Alt and Alt with digits and signs",
+       u"ctrl+alt+1 ctrl+alt+comma ctrl+alt+KP_Decimal alt+1 KP_7"_s, u"7"_s},
+      {txtBehördenKennZahl, "letters, signs and Ctrl+V", u"a minus space ctrl+v KP_7"_s, u"7"_s},
+      {txtGeburt, "Backspace", u"BackSpace ctrl+BackSpace Home Delete Delete 7"_s, u"70727"_s},
+      {txtGeburt, "Ctrl+A", u"ctrl+a 1 Delete 7"_s, u"7"_s},
+  };
+  for (const auto& [feld, name, tasten, soll] : fälle) {
+    SCOPED_TRACE(name);
+    f.SetzeText(feld, feld == txtGeburt ? u"520727" : u"");
+    auto* w = Element(f, ObjektName(ZeileVon(feld)));
+    const QPoint mitte = w->mapToGlobal(w->rect().center());
+    QProcess xdotool;
+    const QString klicken = u"mousemove %1 %2 click 1 key "_s.arg(mitte.x()).arg(mitte.y());
+    xdotool.start(u"xdotool"_s, (klicken + tasten).split(u' '));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->text() == soll; }, 5000));
+    xdotool.waitForFinished();
+    EXPECT_EQ(w->text(), soll);
+    EXPECT_EQ(f.Text(txtAblauf), u"10");
+    EXPECT_EQ(QApplication::focusWidget(), w);
+  }
 }
