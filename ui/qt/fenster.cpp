@@ -82,9 +82,6 @@ void Fenster::SetzeFokus(const Steuerelement& element) {
 // the clipboard now hands out our text: on X11 it does only if we hold the selection.
 bool Fenster::InZwischenablageLegen(const std::u16string& text) {
   const QString inhalt = Q(text);
-  if (zwischenablage_) {
-    return zwischenablage_(inhalt);
-  }
   QClipboard* ablage = QGuiApplication::clipboard();
   if (ablage == nullptr) {
     return false;

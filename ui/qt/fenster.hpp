@@ -37,10 +37,6 @@ class Fenster final : public QWidget, public FensterPort {
   void ZeigeMeldung(const std::u16string& text, const std::u16string& titel,
                     Meldungsart art) override;
 
-  // Stands in for the system clipboard, so that a test can make a copy fail.
-  using Zwischenablage = std::function<bool(const QString& text)>;
-  void ErsetzeZwischenablage(Zwischenablage ersatz) { zwischenablage_ = std::move(ersatz); }
-
   // Sees every change event that reaches Form1.
   using Änderungsbeobachter = std::function<void(Feld feld)>;
   void BeobachteÄnderungen(Änderungsbeobachter beobachter) { beobachter_ = std::move(beobachter); }
@@ -74,7 +70,6 @@ class Fenster final : public QWidget, public FensterPort {
     int anker, marke;
   };
   std::array<std::optional<Auswahl>, AnzahlFelder> auswahl_{};
-  Zwischenablage zwischenablage_;
   Änderungsbeobachter beobachter_;
 };
 
