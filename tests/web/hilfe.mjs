@@ -1,5 +1,7 @@
 // What the page's tests share: Debian's Chromium driven by Playwright, the page as built,
-// and the controls table, read from the header that every front end builds its window from.
+// opened and closed alike for every test, and the controls table, read from the header
+// that every front end builds its window from.
+import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
@@ -28,49 +30,52 @@ export const steuerelemente = [...kopf.matchAll(/\{"([^"]+)",\s*detail::(\w),\s*
   }));
 export const tabfolge = steuerelemente.filter((s) => s.art !== 'label' && s.an).map((s) => s.id);
 
-// A fresh page, with the clipboard open to the test.
-export async function oeffnen(browser, optionen = {}, gegeben = undefined) {
-  const kontext = gegeben ?? await browser.newContext({ viewport: { width: 640, height: 240 }, ...optionen });
+// The typed example, all four blocks; each field hands the focus on when it is full.
+export const beispiel = '1234' + '56789' + '520727' + '101231';
+
+// A fresh page, with the clipboard open to the test and the given keys typed, as a user
+// types them. It notes the page's errors and every request of the page.
+export async function oeffnen(browser, getippt = '', optionen = {}) {
+  const kontext = await browser.newContext({ viewport: { width: 640, height: 240 }, ...optionen });
   await kontext.grantPermissions(['clipboard-read', 'clipboard-write']);
   const page = await kontext.newPage();
-  const fehler = [];
-  page.on('pageerror', (e) => fehler.push(e.message));
-  page.on('console', (m) => m.type() === 'error' && fehler.push(m.text()));
+  Object.assign(page, { fehler: [], anfragen: [] });
+  kontext.on('request', (r) => page.anfragen.push(r.url()));
+  page.on('pageerror', (e) => page.fehler.push(e.message));
+  page.on('console', (m) => m.type() === 'error' && page.fehler.push(m.text()));
   await page.goto(seite);
   await page.waitForFunction(() => document.activeElement?.id === 'txtBehördenKennZahl');
-  page.fehler = fehler;
+  await page.keyboard.type(getippt);
   return page;
 }
 
-// Every text field's text, and which control has the focus.
-export function zustand(page) {
-  return page.evaluate(() => ({
-    ...Object.fromEntries([...document.querySelectorAll('input, output')].map((e) => [e.id, e.value])),
-    fokus: document.activeElement.id,
-  }));
+// Closes the page, used as each test used it, once it has shown no error, loaded and sent
+// nothing beyond the file itself, and stored nothing. Should a script ever try, the page's
+// Content-Security-Policy refuses every connection, even one that needs no network.
+export async function schliessen(page) {
+  assert.deepEqual(page.fehler, []);
+  assert.deepEqual(page.anfragen, [seite]);
+  const spuren = await page.evaluate(async () => [document.cookie, localStorage.length, sessionStorage.length,
+    (await indexedDB.databases()).length, await fetch('data:,1').then(() => 'geladen', () => 'verweigert')]);
+  assert.deepEqual(spuren, ['', 0, 0, 0, 'verweigert']);
+  await page.context().close();
 }
 
-export const ablage = (page) => page.evaluate(() => navigator.clipboard.readText());
-
-// Types each block of the number into the field that has the focus, as a user does.
-export async function tippen(page, ...bloecke) {
-  for (const block of bloecke) {
-    await page.keyboard.type(block);
-  }
+// Every text field's text, which control has the focus, and the clipboard's text.
+export function zustand(page) {
+  return page.evaluate(async () => ({
+    ...Object.fromEntries([...document.querySelectorAll('input, output')].map((e) => [e.id, e.value])),
+    fokus: document.activeElement.id,
+    ablage: await navigator.clipboard.readText(),
+  }));
 }
 
 // A text of the program's own, as the header spells it in one or more pieces.
 export const text = (name) => [...kopf.match(new RegExp(`${name} =\\s*((?:u"[^"]*"\\s*)+);`))[1]
   .matchAll(/u"([^"]*)"/g)].map((m) => m[1]).join('');
 
-// The message box, if one is open: its role, title, text and buttons.
-export function meldung(page) {
-  return page.evaluate(() => {
-    const box = document.querySelector('dialog[open]');
-    return box && {
-      rolle: box.getAttribute('role'), titel: box.querySelector('h2').textContent,
-      text: box.querySelector('p').textContent, symbol: box.querySelector('.symbol').textContent,
-      knoepfe: [...box.querySelectorAll('button')].map((b) => b.textContent),
-    };
-  });
-}
+// The message box, if one is open: its role, then its title, icon, text and buttons.
+export const meldung = (page) => page.evaluate(() => {
+  const box = document.querySelector('dialog[open]');
+  return box && [box.getAttribute('role'), ...[...box.querySelectorAll('h2, .symbol, p, button')].map((e) => e.textContent)];
+});
