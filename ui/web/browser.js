@@ -77,10 +77,11 @@ mergeInto(LibraryManager.library, {
     return pz.zeichner.measureText(pzText(text, n)).width;
   },
 
-  // A colour of a control's (or, for row -1, the window's) style as 0xRRGGBB.
+  // A colour of a control's (or, for row -1, the window's) style as 0xRRGGBB. The window
+  // itself is transparent; the ground it shows is the page's.
   pz_farbe__deps: ['$pz'],
   pz_farbe: function(zeile, vordergrund) {
-    var element = zeile < 0 ? pz.fenster : pz.elemente[zeile];
+    var element = zeile < 0 ? document.body : pz.elemente[zeile];
     var stil = getComputedStyle(element);
     var teile = (vordergrund ? stil.color : stil.backgroundColor).match(/[\d.]+/g);
     return teile[0] << 16 | teile[1] << 8 | teile[2];
