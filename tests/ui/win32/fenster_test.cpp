@@ -29,8 +29,6 @@ namespace pz::win32 {
 namespace {
 
 using enum Feld;
-using Meldungen = std::vector<std::tuple<std::wstring, std::wstring, UINT>>;  // text, title, style
-const std::wstring Eingabe = L"123456789520727101231";
 
 // A BSTR an accessible object handed over, as text; none is the empty text.
 std::wstring Übernehmen(BSTR text) {
@@ -47,11 +45,6 @@ class FensterTest : public ::testing::Test {
   void Neu() {
     fenster_.reset();
     fenster_ = std::make_unique<Fenster>(GetModuleHandleW(nullptr));
-    fenster_->SetzeMeldungsfenster([this](HWND, const auto&... meldung) {
-      meldungen_.emplace_back(meldung...);
-      SetFocus(nullptr);  // as the box takes it
-      return IDOK;
-    });
     fenster_->Zeigen(SW_SHOWNORMAL);
     Abarbeiten();
   }
@@ -63,32 +56,22 @@ class FensterTest : public ::testing::Test {
     }
   }
 
-  void Senden(HWND an, UINT nachricht, WPARAM w, LPARAM l = 1) {
-    SendMessageW(an, nachricht, w, l);
-    Abarbeiten();
-  }
-
-  // The edit asks the thread's keyboard state whether Shift or Ctrl is held.
-  void Halten(BYTE taste, bool gedrückt) {
+  // Input as the system delivers it, through the program's loop: a key goes to the dialog
+  // manager first, and the loop makes its character. Held is Shift or Ctrl, or nothing
+  // else: the edit asks the thread's keyboard state.
+  void Eingeben(HWND an, UINT nachricht, WPARAM w, LPARAM l = 1, BYTE gehalten = 0) {
     std::array<BYTE, 256> tasten{};
-    GetKeyboardState(tasten.data());
-    tasten[taste] = gedrückt ? 0x80 : 0;
+    tasten[gehalten] = gehalten != 0 ? 0x80 : 0;
     SetKeyboardState(tasten.data());
-  }
-  void Umschalt(bool gedrückt) { Halten(VK_SHIFT, gedrückt); }
-
-  // A key pressed on the focused control, through the program's loop, which makes the
-  // character of it.
-  void Drücken(WPARAM taste) {
-    MSG nachricht{GetFocus(), WM_KEYDOWN, taste, 1, 0, {0, 0}};
-    fenster_->Verarbeiten(nachricht);
+    MSG m{an, nachricht, w, l, 0, {0, 0}};
+    fenster_->Verarbeiten(m);
     Abarbeiten();
   }
 
   // As after TranslateMessage: one WM_CHAR per character, to the control with the focus.
   void Tippen(const std::wstring& zeichen) {
     for (const wchar_t c : zeichen) {
-      Senden(GetFocus(), WM_CHAR, c);
+      Eingeben(GetFocus(), WM_CHAR, c);
     }
   }
 
@@ -99,53 +82,63 @@ class FensterTest : public ::testing::Test {
   }
 
   std::unique_ptr<Fenster> fenster_;
-  Meldungen meldungen_;
 };
 
-// Keys typed, then perhaps one message to a field with a selection; the number and the
-// focus after it. An edit pastes on Ctrl+V's character. Wine reports EN_CHANGE for a fifth
-// digit that the maximum length refuses: passed on as a change, the full field would pull
-// the focus on. A digit typed over itself is a change. Delete types no character, so only
-// the edit's notification reports it. Every message that brings a character passes the
-// key filter; a paste, also the one the edit makes on Shift+Insert, takes what Form1 says a
-// field takes.
-TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
-  constexpr Feld bkz = txtBehördenKennZahl;
-  const std::wstring ablage = L"1234567";
-  // name, typed, then a message with its wParam to a field with a selection; what the
-  // clipboard holds; the number and the focus after it
-  const std::tuple<const char*, std::wstring, UINT, WPARAM, Feld, std::pair<int, int>, std::wstring,
-                   std::u16string, Feld>
+// A key, message or click to a field with a selection, then characters typed; the number
+// and the focus after it. Every message that brings a character passes the key filter,
+// which also keeps the edit from pasting on Ctrl+V's character; a code point beyond 16 bits
+// passes it as its two halves. A paste, also the one the edit makes on Shift+Insert, takes
+// what Form1 says a field takes. Wine reports EN_CHANGE for a fifth digit that the maximum
+// length refuses: passed on as a change, the full field would pull the focus on. A digit
+// typed over itself is a change.
+// Wine's edit steps by UTF-16 unit; after each key or click the caret and the selection
+// must stand beside a character beyond the Basic Multilingual Plane, never inside it, and
+// a key that deletes half of it deletes it whole, not leaving the other half selected, so
+// that the next digit typed leaves it whole. A click goes a pixel before or after the
+// middle of the pair, where the edit puts its caret; the caret goes to the side nearer the
+// pointer.
+TEST_F(FensterTest, TastenNachrichtenUndKlicksAnDieFelder) {
+  constexpr Feld bkz = txtBehördenKennZahl, ser = txtSeriennr, geb = txtGeburt;
+  const std::u16string paar = u"1\U0001F6002";
+  // name, the field, its text and selection; a message, its wParam (of a click: pixels from
+  // the middle of the pair) and the key held; typed after it; the number and the focus
+  const std::tuple<const char*, Feld, std::u16string, std::pair<WPARAM, LPARAM>, UINT, int, BYTE,
+                   std::wstring, std::u16string, Feld>
       fälle[] = {
           // clang-format off
-      {"whole number", Eingabe, 0, 0, bkz, {}, ablage, u"1234567897D520727310123126", txtAblauf},
-      {"Ctrl+V, digits of other scripts", L"\x16\x0663\x06F3\x0969\xFF13\x0E53", 0, 0, bkz, {}, ablage, u"D", bkz},
-      {"fifth digit refused", L"1234", WM_CHAR, L'5', bkz, {4, 4}, ablage, u"1234D", bkz},
-      {"digit over itself", L"1234", WM_CHAR, L'1', bkz, {0, 1}, ablage, u"1234D", txtSeriennr},
-      {"WM_UNICHAR beyond 16 bits", L"", WM_UNICHAR, 0x1D7D1, bkz, {}, ablage, u"D", bkz},
-      {"WM_UNICHAR, a digit", L"", WM_UNICHAR, L'5', bkz, {}, ablage, u"5D", bkz},
-      {"paste cut short", L"", WM_PASTE, 0, txtSeriennr, {}, ablage, u"12345D", txtGeburt},
-      {"paste up to a lone carriage return", L"", WM_PASTE, 0, bkz, {}, L"12\r34", u"12D", bkz},
-      {"paste, no half of a pair", L"", WM_PASTE, 0, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
-      {"Shift+Insert, no half of a pair", L"", WM_KEYDOWN, VK_INSERT, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
-      {"Delete", Eingabe, WM_KEYDOWN, VK_DELETE, txtGeburt, {}, ablage, u"1234567897D2072710123126", txtGeburt},
-      {"an arrow is no change", L"1234", WM_KEYDOWN, VK_LEFT, bkz, {4, 4}, ablage, u"1234D", bkz},
-      {"paste beside text, no half of a pair", L"123412", WM_PASTE, 0, txtSeriennr, {2, 2}, L"12\xD83D\xDE00", u"12341212D", txtSeriennr},
+      {"Ctrl+V, digits of other scripts", bkz, u"", {}, 0, 0, 0, L"\x16\x0663\x06F3\x0969\xFF13\x0E53", u"D", bkz},
+      {"fifth digit refused", bkz, u"1234", {4, 4}, 0, 0, 0, L"5", u"1234D", bkz},
+      {"digit over itself", bkz, u"1234", {0, 1}, 0, 0, 0, L"1", u"1234D", ser},
+      {"WM_UNICHAR beyond 16 bits", bkz, u"", {}, WM_UNICHAR, 0x1D7D1, 0, L"", u"D", bkz},
+      {"WM_UNICHAR, a digit", bkz, u"", {}, WM_UNICHAR, L'5', 0, L"", u"5D", bkz},
+      {"Shift+Insert, no half of a pair", bkz, u"1", {1, 1}, WM_KEYDOWN, VK_INSERT, VK_SHIFT, L"", u"112D", bkz},
+      {"paste beside text, no half of a pair", ser, u"12", {2, 2}, WM_PASTE, 0, 0, L"", u"1212D", ser},
+      {"Backspace", geb, paar, {3, 3}, 0, 0, 0, L"\b3", u"D132", geb},
+      {"Delete", geb, paar, {1, 1}, WM_KEYDOWN, VK_DELETE, 0, L"3", u"D132", geb},
+      {"Left", geb, paar, {3, 3}, WM_KEYDOWN, VK_LEFT, 0, L"3", u"D13\U0001F6002", geb},
+      {"Shift+Left", geb, paar, {3, 3}, WM_KEYDOWN, VK_LEFT, VK_SHIFT, L"3", u"D132", geb},
+      {"Shift+Right", geb, paar, {1, 1}, WM_KEYDOWN, VK_RIGHT, VK_SHIFT, L"3", u"D132", geb},
+      {"click before the middle", geb, paar, {}, WM_LBUTTONDOWN, -1, 0, L"3", u"D13\U0001F6002", geb},
+      {"click after the middle", geb, paar, {}, WM_LBUTTONDOWN, 1, 0, L"3", u"D1\U0001F60032", geb},
           // clang-format on
       };
-  for (const auto& [name, getippt, nachricht, w, feld, auswahl, zwischenablage, nummer, fokus] :
+  for (const auto& [name, feld, text, auswahl, nachricht, w, gehalten, getippt, nummer, fokus] :
        fälle) {
     SCOPED_TRACE(name);
     Neu();
-    ASSERT_TRUE(fenster_->InZwischenablageLegen(Schmal(zwischenablage)));
-    Tippen(getippt);
-    if (nachricht != 0) {
-      SetFocus(E(feld));
-      SendMessageW(E(feld), EM_SETSEL, static_cast<WPARAM>(auswahl.first), auswahl.second);
-      Umschalt(w == VK_INSERT);  // Shift+Insert
-      Senden(E(feld), nachricht, w);
-      Umschalt(false);
+    ASSERT_TRUE(fenster_->InZwischenablageLegen(u"12\U0001F600"));
+    fenster_->SetzeText(feld, text);
+    SetFocus(E(feld));
+    SendMessageW(E(feld), EM_SETSEL, auswahl.first, auswahl.second);
+    if (nachricht == WM_LBUTTONDOWN) {
+      const int x = LOWORD(SendMessageW(E(feld), EM_POSFROMCHAR, 2, 0)) + w;
+      Eingeben(E(feld), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+      Eingeben(E(feld), WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    } else if (nachricht != 0) {
+      Eingeben(E(feld), nachricht, static_cast<WPARAM>(w), 1, gehalten);
     }
+    EXPECT_EQ(EinzelneHälften(GanzeNummer(*fenster_)), 0U);
+    Tippen(getippt);
     EXPECT_EQ(GanzeNummer(*fenster_), nummer);
     EXPECT_EQ(GetFocus(), E(fokus));
   }
@@ -165,53 +158,9 @@ TEST_F(FensterTest, StrgAWähltAllesUndÄndertNichts) {
       },
       [&](std::size_t schritt) {
         const WPARAM tasten[] = {'A', '5', VK_DELETE};
-        Halten(VK_CONTROL, schritt == 0);
-        Drücken(tasten[schritt]);
-        Halten(VK_CONTROL, false);
+        Eingeben(GetFocus(), WM_KEYDOWN, tasten[schritt], 1, schritt == 0 ? VK_CONTROL : 0);
       },
       [&](Feld feld) { return GetFocus() == E(feld); }, änderungen);
-}
-
-// Wine's edit steps by UTF-16 unit; after each key or click the caret and the selection
-// must stand beside a character beyond the Basic Multilingual Plane, never inside it, and
-// a key that deletes half of it deletes it whole, so that the next digit typed leaves it
-// whole. The serial number holds 1, that character, 2.
-TEST_F(FensterTest, ZeichenBleibenGanz) {
-  const std::u16string text = u"1\U0001F6002";
-  // Not keys: a click a pixel before or after the middle of the pair, where the edit puts
-  // its caret; the caret goes to the side nearer the pointer.
-  constexpr WPARAM KlickDavor = 0, KlickDanach = 1;
-  // name, caret before, the key and whether Shift is held; the field after typing 3
-  const std::tuple<const char*, std::size_t, WPARAM, bool, std::u16string> fälle[] = {
-      // clang-format off
-      {"Backspace", 3, VK_BACK, false, u"132"}, {"Delete", 1, VK_DELETE, false, u"132"},
-      {"Right", 1, VK_RIGHT, false, u"1\U0001F60032"}, {"Left", 3, VK_LEFT, false, u"13\U0001F6002"},
-      {"Shift+Left", 3, VK_LEFT, true, u"132"}, {"Shift+Right", 1, VK_RIGHT, true, u"132"},
-      {"click before the middle", 0, KlickDavor, false, u"13\U0001F6002"},
-      {"click after the middle", 0, KlickDanach, false, u"1\U0001F60032"},
-      // clang-format on
-  };
-  for (const auto& [name, caret, taste, umschalt, soll] : fälle) {
-    SCOPED_TRACE(name);
-    Neu();
-    const HWND feld = E(txtSeriennr);
-    fenster_->SetzeText(txtSeriennr, text);
-    SetFocus(feld);
-    SendMessageW(feld, EM_SETSEL, caret, static_cast<LPARAM>(caret));
-    Umschalt(umschalt);
-    if (taste <= KlickDanach) {
-      const int x =
-          LOWORD(SendMessageW(feld, EM_POSFROMCHAR, 2, 0)) + (taste == KlickDavor ? -1 : 1);
-      Senden(feld, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
-      Senden(feld, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
-    } else {
-      Senden(feld, taste == VK_BACK ? WM_CHAR : WM_KEYDOWN, taste);
-    }
-    Umschalt(false);
-    EXPECT_EQ(EinzelneHälften(fenster_->Text(txtSeriennr)), 0U);
-    Senden(feld, WM_CHAR, L'3');
-    EXPECT_EQ(fenster_->Text(txtSeriennr), soll) << Breit(fenster_->Text(txtSeriennr));
-  }
 }
 
 // Each copy button reaches its own command, and the clipboard hands out what Form1 put
@@ -220,7 +169,13 @@ TEST_F(FensterTest, ZeichenBleibenGanz) {
 // are pumped while waiting for it. The info box goes through the same seam. Afterwards, and
 // back from another program, the focus is where it was, a button too.
 TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
-  Tippen(Eingabe);
+  std::vector<std::tuple<std::wstring, std::wstring, UINT>> meldungen;  // text, title, style
+  fenster_->SetzeMeldungsfenster([&meldungen](HWND, const auto&... meldung) {
+    meldungen.emplace_back(meldung...);
+    SetFocus(nullptr);  // as the box takes it
+    return IDOK;
+  });
+  Tippen(Breit(test::StrgAEingabe));
   SetFocus(E(txtBehördenKennZahl));  // a program write is a change, also of the same text
   fenster_->SetzeText(txtGeburt, u"520727");
   EXPECT_EQ(GetFocus(), E(txtAblauf));
@@ -246,19 +201,19 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
   while (!offen.try_acquire_for(std::chrono::milliseconds(10))) {
     Abarbeiten();
   }
-  Senden(E("cb_ZA_0"), BM_CLICK, 0);
+  Eingeben(E("cb_ZA_0"), BM_CLICK, 0);
   freigeben.release();
   halter.join();
   EXPECT_EQ(AblageText(nullptr), vorher);
-  Senden(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
-  EXPECT_EQ(meldungen_,
-            (Meldungen{{Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
-                       {Breit(InfoText), Breit(FensterTitel), MB_ICONINFORMATION}}));
+  Eingeben(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
+  EXPECT_EQ(meldungen, (decltype(meldungen){
+                           {Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
+                           {Breit(InfoText), Breit(FensterTitel), MB_ICONINFORMATION}}));
   EXPECT_EQ(GetFocus(), E("cb_ZA_0")) << "the focus is back where it was before the boxes";
   SetFocus(nullptr);  // and back in the window after another program
-  Senden(fenster_->Hwnd(), WM_ACTIVATE, WA_ACTIVE);
+  Eingeben(fenster_->Hwnd(), WM_ACTIVATE, WA_ACTIVE);
   EXPECT_EQ(GetFocus(), E("cb_ZA_0"));
-  Senden(E("cb_löschen"), BM_CLICK, 0);
+  Eingeben(E("cb_löschen"), BM_CLICK, 0);
   EXPECT_EQ(GanzeNummer(*fenster_), u"D");
 }
 
