@@ -11,10 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <future>
 #include <memory>
-#include <semaphore>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -29,13 +28,6 @@ namespace pz::win32 {
 namespace {
 
 using enum Feld;
-
-// A BSTR an accessible object handed over, as text; none is the empty text.
-std::wstring Übernehmen(BSTR text) {
-  std::wstring ergebnis = text != nullptr ? text : L"";
-  SysFreeString(text);
-  return ergebnis;
-}
 
 class FensterTest : public ::testing::Test {
  protected:
@@ -163,11 +155,13 @@ TEST_F(FensterTest, StrgAWähltAllesUndÄndertNichts) {
       [&](Feld feld) { return GetFocus() == E(feld); }, änderungen);
 }
 
-// Each copy button reaches its own command, and the clipboard hands out what Form1 put
-// there. While another program holds the clipboard open, a copy must warn and change
-// nothing; our window owns the clipboard and may have to answer the holder, so messages
-// are pumped while waiting for it. The info box goes through the same seam. Afterwards, and
-// back from another program, the focus is where it was, a button too.
+// Return presses the focused button, as in a dialog, and the clipboard hands out what Form1
+// put there. While another program holds the clipboard open, a copy must warn; our window
+// owns the clipboard and may have to answer the holder, so it pumps messages while the
+// holder, with the clipboard open, clicks a copy button. The info box goes through the same
+// seam. Afterwards, and back from another program, the focus is where it was, a button
+// too. Clearing writes to the fields, and each write must reach Form1 as a change, which
+// empties the check digits.
 TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
   std::vector<std::tuple<std::wstring, std::wstring, UINT>> meldungen;  // text, title, style
   fenster_->SetzeMeldungsfenster([&meldungen](HWND, const auto&... meldung) {
@@ -176,35 +170,17 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
     return IDOK;
   });
   Tippen(Breit(test::StrgAEingabe));
-  SetFocus(E(txtBehördenKennZahl));  // a program write is a change, also of the same text
-  fenster_->SetzeText(txtGeburt, u"520727");
-  EXPECT_EQ(GetFocus(), E(txtAblauf));
-  for (const Steuerelement& s : Steuerelemente) {
-    if (s.art == Art::Knopf && s.knopf != Knopf::cb_löschen) {
-      SetFocus(E(s));  // Return presses the focused button, as in a dialog
-      MSG taste{E(s), WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {0, 0}};
-      fenster_->Verarbeiten(taste);
-      EXPECT_EQ(AblageText(nullptr), s.knopf == Knopf::cb_ZA
-                                         ? Block(*fenster_, static_cast<std::size_t>(s.index))
-                                         : GanzeNummer(*fenster_))
-          << ObjektName(s);
-    }
-  }
-  const std::optional<std::u16string> vorher = AblageText(nullptr);
-  std::binary_semaphore offen{0}, freigeben{0};
-  std::thread halter([&] {
+  SetFocus(E("cb_ZA_2"));
+  Eingeben(GetFocus(), WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(AblageText(nullptr), Block(*fenster_, 2));
+  auto halter = std::async(std::launch::async, [&] {
     OpenClipboard(nullptr);
-    offen.release();
-    freigeben.acquire();
+    SendMessageW(E("cb_ZA_0"), BM_CLICK, 0, 0);  // handled on the window's thread
     CloseClipboard();
   });
-  while (!offen.try_acquire_for(std::chrono::milliseconds(10))) {
+  while (halter.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
     Abarbeiten();
   }
-  Eingeben(E("cb_ZA_0"), BM_CLICK, 0);
-  freigeben.release();
-  halter.join();
-  EXPECT_EQ(AblageText(nullptr), vorher);
   Eingeben(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
   EXPECT_EQ(meldungen, (decltype(meldungen){
                            {Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
@@ -217,107 +193,87 @@ TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
   EXPECT_EQ(GanzeNummer(*fenster_), u"D");
 }
 
-// The dialog manager walks the z-order, which must follow the table's tab order and skip the
-// disabled fields. Labels size themselves to their caption, so only their corner is held to
-// the table.
-TEST_F(FensterTest, AnordnungUndTabFolge) {
+// Each control as the eye, the dialog manager and a screen reader meet it. It stands where
+// the table puts it; labels size themselves to their caption, so only their corner is held
+// to the table. Tab walks the z-order, which must follow the table's tab order and skip the
+// disabled fields; it starts from the authority code, the last stop of the cycle. Through
+// MSAA labels are static text, buttons push buttons, fields text; a display field is
+// read-only and unavailable. A field's value is its text, a display field's its digit. The
+// names are the program's on Windows and Wine alike, whether the system's property service
+// or the control itself supplies them. Where nothing names a field, a screen reader takes
+// the nearest label before it in the z-order: that is the field's own, and Text1 has none
+// before it at all. A display field's digit also reads against its ground as it stands on
+// the screen.
+TEST_F(FensterTest, JedesSteuerelementGesehenUndGehört) {
+  Tippen(Breit(test::StrgAEingabe));  // a digit in each display field
+  SetFocus(E(txtBehördenKennZahl));
   for (const Steuerelement& s : Steuerelemente) {
+    SCOPED_TRACE(ObjektName(s));
     RECT r;
     GetWindowRect(E(s), &r);
     MapWindowPoints(nullptr, fenster_->Hwnd(), reinterpret_cast<POINT*>(&r), 2);
     const PixelRechteck soll = InPixel(s, 96);
     const bool ganz = s.art != Art::Beschriftung;
-    EXPECT_EQ((std::array<long, 4>{r.left, r.top, ganz ? r.right - r.left : 0,
-                                   ganz ? r.bottom - r.top : 0}),
-              (std::array<long, 4>{soll.x, soll.y, ganz ? soll.breite : 0, ganz ? soll.höhe : 0}))
-        << ObjektName(s);
-  }
-  // The tips come once the window is on the screen, one for each control that has one.
-  EXPECT_EQ(SendMessageW(fenster_->Tipps(), TTM_GETTOOLCOUNT, 0, 0),
-            std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
-  // A DPI no screen has, sent by another program, changes nothing.
-  RECT vorher, nachher, vorschlag{0, 0, 10, 10};
-  GetWindowRect(E(txtSeriennr), &vorher);
-  SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, 0,
-               reinterpret_cast<LPARAM>(&vorschlag));
-  GetWindowRect(E(txtSeriennr), &nachher);
-  EXPECT_TRUE(EqualRect(&vorher, &nachher));
-  // The focus starts in the authority code, the last stop of the cycle.
-  for (const Steuerelement& s : Steuerelemente) {
+    EXPECT_EQ((PixelRechteck{r.left, r.top, ganz ? r.right - r.left : soll.breite,
+                             ganz ? r.bottom - r.top : soll.höhe}),
+              soll);
     if (IstTabstopp(s)) {
-      MSG taste{GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {0, 0}};
-      fenster_->Verarbeiten(taste);
-      EXPECT_EQ(GetFocus(), E(s)) << ObjektName(s);
+      Eingeben(GetFocus(), WM_KEYDOWN, VK_TAB);
+      EXPECT_EQ(GetFocus(), E(s));
     }
-  }
-  // The client area has the table's size, as created and on a screen of 144 dpi.
-  for (const int dpi : {96, 144}) {
-    if (dpi != fenster_->Dpi()) {
-      SendMessageW(fenster_->Hwnd(), 0x02E0, MAKEWPARAM(dpi, dpi),
-                   reinterpret_cast<LPARAM>(&vorschlag));
-    }
-    RECT innen;
-    GetClientRect(fenster_->Hwnd(), &innen);
-    EXPECT_EQ((std::array<long, 2>{innen.right, innen.bottom}),
-              (std::array<long, 2>{InPixel(FensterBreite, dpi), InPixel(FensterHöhe, dpi)}));
-  }
-}
-
-// What a screen reader learns through MSAA: labels are static text, buttons push buttons,
-// fields text; a display field is read-only and unavailable, its digit the value. The
-// names are the program's on Windows and Wine alike, whether the system's property service
-// or the control itself supplies them. Where nothing names a field, a screen reader takes
-// the nearest label before it in the z-order: that is the field's own, and Text1 has none
-// before it at all. A display field's text also reads against its ground as it stands on
-// the screen.
-TEST_F(FensterTest, WieEinScreenreaderEsHörtUndSieht) {
-  for (const Feld feld : {txtPZBKZ_Seriennr, txtPZGeburt, txtPZAblauf, txtPZgesamt}) {
-    fenster_->SetzeText(feld, u"8");
-  }
-  RedrawWindow(fenster_->Hwnd(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  for (const Steuerelement& s : Steuerelemente) {
-    SCOPED_TRACE(ObjektName(s));
     IAccessible* zugang = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(E(s), static_cast<DWORD>(OBJID_CLIENT),
                                          __uuidof(IAccessible), reinterpret_cast<void**>(&zugang)),
               S_OK);
-    VARIANT selbst{};
+    VARIANT selbst{}, rolle{}, zustand{};
     selbst.vt = VT_I4;  // CHILDID_SELF
-    BSTR name = nullptr, beschreibung = nullptr, wert = nullptr;
-    VARIANT rolle{}, zustand{};
-    zugang->get_accName(selbst, &name);
-    zugang->get_accDescription(selbst, &beschreibung);
-    zugang->get_accValue(selbst, &wert);
+    // A text the object tells of itself; none is the empty text.
+    const auto text = [&](auto frage) {
+      BSTR bstr = nullptr;
+      (zugang->*frage)(selbst, &bstr);
+      std::wstring ergebnis = bstr != nullptr ? bstr : L"";
+      SysFreeString(bstr);
+      return ergebnis;
+    };
+    EXPECT_EQ(text(&IAccessible::get_accName), Breit(ZugänglicherName(s)));
+    EXPECT_EQ(text(&IAccessible::get_accDescription), Breit(ZugänglicheBeschreibung(s)));
+    EXPECT_EQ(text(&IAccessible::get_accValue),
+              s.art == Art::Textfeld ? Breit(fenster_->Text(s.feld)) : L"");
     zugang->get_accRole(selbst, &rolle);
     zugang->get_accState(selbst, &zustand);
     zugang->Release();
-    EXPECT_EQ(Übernehmen(name), Breit(ZugänglicherName(s)));
-    EXPECT_EQ(Übernehmen(beschreibung), Breit(ZugänglicheBeschreibung(s)));
-    const std::wstring text = Übernehmen(wert);
     EXPECT_EQ(rolle.lVal, s.art == Art::Knopf      ? ROLE_SYSTEM_PUSHBUTTON
                           : s.art == Art::Textfeld ? ROLE_SYSTEM_TEXT
                                                    : ROLE_SYSTEM_STATICTEXT);
     if (s.art == Art::Textfeld) {
       const LONG nurLesen = STATE_SYSTEM_READONLY | STATE_SYSTEM_UNAVAILABLE;
       EXPECT_EQ(zustand.lVal & nurLesen, s.aktiviert ? 0 : nurLesen);
-      EXPECT_EQ(text, Breit(fenster_->Text(s.feld)));
       const Steuerelement* label = BeschriftungVon(s);
       EXPECT_EQ(GetWindow(E(s), GW_HWNDPREV), label != nullptr ? E(*label) : nullptr);
     }
     if (s.art == Art::Textfeld && !s.aktiviert) {
-      RECT r;
       GetClientRect(E(s), &r);
       const HDC dc = GetDC(E(s));
-      // GetPixel gives 0xBBGGRR.
-      EXPECT_GE(test::GezeichneterKontrast(r.right, r.bottom,
-                                           [dc](int x, int y) {
-                                             const COLORREF c = GetPixel(dc, x, y);
-                                             return RGB(GetBValue(c), GetGValue(c), GetRValue(c));
-                                           }),
-                LesbarerKontrast);
+      const auto rgb = [dc](int x, int y) {  // GetPixel gives 0xBBGGRR
+        const COLORREF c = GetPixel(dc, x, y);
+        return RGB(GetBValue(c), GetGValue(c), GetRValue(c));
+      };
+      EXPECT_GE(test::GezeichneterKontrast(r.right, r.bottom, rgb), LesbarerKontrast);
       ReleaseDC(E(s), dc);
     }
+  }
+  // The tips come once the window is on the screen, one for each control that has one.
+  EXPECT_EQ(SendMessageW(fenster_->Tipps(), TTM_GETTOOLCOUNT, 0, 0),
+            std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
+  // The client area keeps the table's size after a DPI no screen has, sent by another
+  // program, and has it on a screen of 144 dpi.
+  for (const auto& [gesendet, dpi] : {std::pair{0, 96}, std::pair{144, 144}}) {
+    RECT vorschlag{0, 0, 10, 10}, innen;
+    SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(gesendet, gesendet),
+                 reinterpret_cast<LPARAM>(&vorschlag));
+    GetClientRect(fenster_->Hwnd(), &innen);
+    EXPECT_EQ((std::array<long, 2>{innen.right, innen.bottom}),
+              (std::array<long, 2>{InPixel(FensterBreite, dpi), InPixel(FensterHöhe, dpi)}));
   }
 }
 
