@@ -11,10 +11,9 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <future>
 #include <memory>
-#include <semaphore>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -29,15 +28,6 @@ namespace pz::win32 {
 namespace {
 
 using enum Feld;
-using Meldungen = std::vector<std::tuple<std::wstring, std::wstring, UINT>>;  // text, title, style
-const std::wstring Eingabe = L"123456789520727101231";
-
-// A BSTR an accessible object handed over, as text; none is the empty text.
-std::wstring Übernehmen(BSTR text) {
-  std::wstring ergebnis = text != nullptr ? text : L"";
-  SysFreeString(text);
-  return ergebnis;
-}
 
 class FensterTest : public ::testing::Test {
  protected:
@@ -47,11 +37,6 @@ class FensterTest : public ::testing::Test {
   void Neu() {
     fenster_.reset();
     fenster_ = std::make_unique<Fenster>(GetModuleHandleW(nullptr));
-    fenster_->SetzeMeldungsfenster([this](HWND, const auto&... meldung) {
-      meldungen_.emplace_back(meldung...);
-      SetFocus(nullptr);  // as the box takes it
-      return IDOK;
-    });
     fenster_->Zeigen(SW_SHOWNORMAL);
     Abarbeiten();
   }
@@ -63,32 +48,22 @@ class FensterTest : public ::testing::Test {
     }
   }
 
-  void Senden(HWND an, UINT nachricht, WPARAM w, LPARAM l = 1) {
-    SendMessageW(an, nachricht, w, l);
-    Abarbeiten();
-  }
-
-  // The edit asks the thread's keyboard state whether Shift or Ctrl is held.
-  void Halten(BYTE taste, bool gedrückt) {
+  // Input as the system delivers it, through the program's loop: a key goes to the dialog
+  // manager first, and the loop makes its character. Held is Shift or Ctrl, or nothing
+  // else: the edit asks the thread's keyboard state.
+  void Eingeben(HWND an, UINT nachricht, WPARAM w, LPARAM l = 1, BYTE gehalten = 0) {
     std::array<BYTE, 256> tasten{};
-    GetKeyboardState(tasten.data());
-    tasten[taste] = gedrückt ? 0x80 : 0;
+    tasten[gehalten] = gehalten != 0 ? 0x80 : 0;
     SetKeyboardState(tasten.data());
-  }
-  void Umschalt(bool gedrückt) { Halten(VK_SHIFT, gedrückt); }
-
-  // A key pressed on the focused control, through the program's loop, which makes the
-  // character of it.
-  void Drücken(WPARAM taste) {
-    MSG nachricht{GetFocus(), WM_KEYDOWN, taste, 1, 0, {0, 0}};
-    fenster_->Verarbeiten(nachricht);
+    MSG m{an, nachricht, w, l, 0, {0, 0}};
+    fenster_->Verarbeiten(m);
     Abarbeiten();
   }
 
   // As after TranslateMessage: one WM_CHAR per character, to the control with the focus.
   void Tippen(const std::wstring& zeichen) {
     for (const wchar_t c : zeichen) {
-      Senden(GetFocus(), WM_CHAR, c);
+      Eingeben(GetFocus(), WM_CHAR, c);
     }
   }
 
@@ -99,53 +74,63 @@ class FensterTest : public ::testing::Test {
   }
 
   std::unique_ptr<Fenster> fenster_;
-  Meldungen meldungen_;
 };
 
-// Keys typed, then perhaps one message to a field with a selection; the number and the
-// focus after it. An edit pastes on Ctrl+V's character. Wine reports EN_CHANGE for a fifth
-// digit that the maximum length refuses: passed on as a change, the full field would pull
-// the focus on. A digit typed over itself is a change. Delete types no character, so only
-// the edit's notification reports it. Every message that brings a character passes the
-// key filter; a paste, also the one the edit makes on Shift+Insert, takes what Form1 says a
-// field takes.
-TEST_F(FensterTest, TastenUndNachrichtenAnDieFelder) {
-  constexpr Feld bkz = txtBehördenKennZahl;
-  const std::wstring ablage = L"1234567";
-  // name, typed, then a message with its wParam to a field with a selection; what the
-  // clipboard holds; the number and the focus after it
-  const std::tuple<const char*, std::wstring, UINT, WPARAM, Feld, std::pair<int, int>, std::wstring,
-                   std::u16string, Feld>
+// A key, message or click to a field with a selection, then characters typed; the number
+// and the focus after it. Every message that brings a character passes the key filter,
+// which also keeps the edit from pasting on Ctrl+V's character; a code point beyond 16 bits
+// passes it as its two halves. A paste, also the one the edit makes on Shift+Insert, takes
+// what Form1 says a field takes. Wine reports EN_CHANGE for a fifth digit that the maximum
+// length refuses: passed on as a change, the full field would pull the focus on. A digit
+// typed over itself is a change.
+// Wine's edit steps by UTF-16 unit; after each key or click the caret and the selection
+// must stand beside a character beyond the Basic Multilingual Plane, never inside it, and
+// a key that deletes half of it deletes it whole, not leaving the other half selected, so
+// that the next digit typed leaves it whole. A click goes a pixel before or after the
+// middle of the pair, where the edit puts its caret; the caret goes to the side nearer the
+// pointer.
+TEST_F(FensterTest, TastenNachrichtenUndKlicksAnDieFelder) {
+  constexpr Feld bkz = txtBehördenKennZahl, ser = txtSeriennr, geb = txtGeburt;
+  const std::u16string paar = u"1\U0001F6002";
+  // name, the field, its text and selection; a message, its wParam (of a click: pixels from
+  // the middle of the pair) and the key held; typed after it; the number and the focus
+  const std::tuple<const char*, Feld, std::u16string, std::pair<WPARAM, LPARAM>, UINT, int, BYTE,
+                   std::wstring, std::u16string, Feld>
       fälle[] = {
           // clang-format off
-      {"whole number", Eingabe, 0, 0, bkz, {}, ablage, u"1234567897D520727310123126", txtAblauf},
-      {"Ctrl+V, digits of other scripts", L"\x16\x0663\x06F3\x0969\xFF13\x0E53", 0, 0, bkz, {}, ablage, u"D", bkz},
-      {"fifth digit refused", L"1234", WM_CHAR, L'5', bkz, {4, 4}, ablage, u"1234D", bkz},
-      {"digit over itself", L"1234", WM_CHAR, L'1', bkz, {0, 1}, ablage, u"1234D", txtSeriennr},
-      {"WM_UNICHAR beyond 16 bits", L"", WM_UNICHAR, 0x1D7D1, bkz, {}, ablage, u"D", bkz},
-      {"WM_UNICHAR, a digit", L"", WM_UNICHAR, L'5', bkz, {}, ablage, u"5D", bkz},
-      {"paste cut short", L"", WM_PASTE, 0, txtSeriennr, {}, ablage, u"12345D", txtGeburt},
-      {"paste up to a lone carriage return", L"", WM_PASTE, 0, bkz, {}, L"12\r34", u"12D", bkz},
-      {"paste, no half of a pair", L"", WM_PASTE, 0, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
-      {"Shift+Insert, no half of a pair", L"", WM_KEYDOWN, VK_INSERT, bkz, {}, L"123\xD83D\xDE00", u"123D", bkz},
-      {"Delete", Eingabe, WM_KEYDOWN, VK_DELETE, txtGeburt, {}, ablage, u"1234567897D2072710123126", txtGeburt},
-      {"an arrow is no change", L"1234", WM_KEYDOWN, VK_LEFT, bkz, {4, 4}, ablage, u"1234D", bkz},
-      {"paste beside text, no half of a pair", L"123412", WM_PASTE, 0, txtSeriennr, {2, 2}, L"12\xD83D\xDE00", u"12341212D", txtSeriennr},
+      {"Ctrl+V, digits of other scripts", bkz, u"", {}, 0, 0, 0, L"\x16\x0663\x06F3\x0969\xFF13\x0E53", u"D", bkz},
+      {"fifth digit refused", bkz, u"1234", {4, 4}, 0, 0, 0, L"5", u"1234D", bkz},
+      {"digit over itself", bkz, u"1234", {0, 1}, 0, 0, 0, L"1", u"1234D", ser},
+      {"WM_UNICHAR beyond 16 bits", bkz, u"", {}, WM_UNICHAR, 0x1D7D1, 0, L"", u"D", bkz},
+      {"WM_UNICHAR, a digit", bkz, u"", {}, WM_UNICHAR, L'5', 0, L"", u"5D", bkz},
+      {"Shift+Insert, no half of a pair", bkz, u"1", {1, 1}, WM_KEYDOWN, VK_INSERT, VK_SHIFT, L"", u"112D", bkz},
+      {"paste beside text, no half of a pair", ser, u"12", {2, 2}, WM_PASTE, 0, 0, L"", u"1212D", ser},
+      {"Backspace", geb, paar, {3, 3}, 0, 0, 0, L"\b3", u"D132", geb},
+      {"Delete", geb, paar, {1, 1}, WM_KEYDOWN, VK_DELETE, 0, L"3", u"D132", geb},
+      {"Left", geb, paar, {3, 3}, WM_KEYDOWN, VK_LEFT, 0, L"3", u"D13\U0001F6002", geb},
+      {"Shift+Left", geb, paar, {3, 3}, WM_KEYDOWN, VK_LEFT, VK_SHIFT, L"3", u"D132", geb},
+      {"Shift+Right", geb, paar, {1, 1}, WM_KEYDOWN, VK_RIGHT, VK_SHIFT, L"3", u"D132", geb},
+      {"click before the middle", geb, paar, {}, WM_LBUTTONDOWN, -1, 0, L"3", u"D13\U0001F6002", geb},
+      {"click after the middle", geb, paar, {}, WM_LBUTTONDOWN, 1, 0, L"3", u"D1\U0001F60032", geb},
           // clang-format on
       };
-  for (const auto& [name, getippt, nachricht, w, feld, auswahl, zwischenablage, nummer, fokus] :
+  for (const auto& [name, feld, text, auswahl, nachricht, w, gehalten, getippt, nummer, fokus] :
        fälle) {
     SCOPED_TRACE(name);
     Neu();
-    ASSERT_TRUE(fenster_->InZwischenablageLegen(Schmal(zwischenablage)));
-    Tippen(getippt);
-    if (nachricht != 0) {
-      SetFocus(E(feld));
-      SendMessageW(E(feld), EM_SETSEL, static_cast<WPARAM>(auswahl.first), auswahl.second);
-      Umschalt(w == VK_INSERT);  // Shift+Insert
-      Senden(E(feld), nachricht, w);
-      Umschalt(false);
+    ASSERT_TRUE(fenster_->InZwischenablageLegen(u"12\U0001F600"));
+    fenster_->SetzeText(feld, text);
+    SetFocus(E(feld));
+    SendMessageW(E(feld), EM_SETSEL, auswahl.first, auswahl.second);
+    if (nachricht == WM_LBUTTONDOWN) {
+      const int x = LOWORD(SendMessageW(E(feld), EM_POSFROMCHAR, 2, 0)) + w;
+      Eingeben(E(feld), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
+      Eingeben(E(feld), WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
+    } else if (nachricht != 0) {
+      Eingeben(E(feld), nachricht, static_cast<WPARAM>(w), 1, gehalten);
     }
+    EXPECT_EQ(EinzelneHälften(GanzeNummer(*fenster_)), 0U);
+    Tippen(getippt);
     EXPECT_EQ(GanzeNummer(*fenster_), nummer);
     EXPECT_EQ(GetFocus(), E(fokus));
   }
@@ -165,204 +150,130 @@ TEST_F(FensterTest, StrgAWähltAllesUndÄndertNichts) {
       },
       [&](std::size_t schritt) {
         const WPARAM tasten[] = {'A', '5', VK_DELETE};
-        Halten(VK_CONTROL, schritt == 0);
-        Drücken(tasten[schritt]);
-        Halten(VK_CONTROL, false);
+        Eingeben(GetFocus(), WM_KEYDOWN, tasten[schritt], 1, schritt == 0 ? VK_CONTROL : 0);
       },
       [&](Feld feld) { return GetFocus() == E(feld); }, änderungen);
 }
 
-// Wine's edit steps by UTF-16 unit; after each key or click the caret and the selection
-// must stand beside a character beyond the Basic Multilingual Plane, never inside it, and
-// a key that deletes half of it deletes it whole, so that the next digit typed leaves it
-// whole. The serial number holds 1, that character, 2.
-TEST_F(FensterTest, ZeichenBleibenGanz) {
-  const std::u16string text = u"1\U0001F6002";
-  // Not keys: a click a pixel before or after the middle of the pair, where the edit puts
-  // its caret; the caret goes to the side nearer the pointer.
-  constexpr WPARAM KlickDavor = 0, KlickDanach = 1;
-  // name, caret before, the key and whether Shift is held; the field after typing 3
-  const std::tuple<const char*, std::size_t, WPARAM, bool, std::u16string> fälle[] = {
-      // clang-format off
-      {"Backspace", 3, VK_BACK, false, u"132"}, {"Delete", 1, VK_DELETE, false, u"132"},
-      {"Right", 1, VK_RIGHT, false, u"1\U0001F60032"}, {"Left", 3, VK_LEFT, false, u"13\U0001F6002"},
-      {"Shift+Left", 3, VK_LEFT, true, u"132"}, {"Shift+Right", 1, VK_RIGHT, true, u"132"},
-      {"click before the middle", 0, KlickDavor, false, u"13\U0001F6002"},
-      {"click after the middle", 0, KlickDanach, false, u"1\U0001F60032"},
-      // clang-format on
-  };
-  for (const auto& [name, caret, taste, umschalt, soll] : fälle) {
-    SCOPED_TRACE(name);
-    Neu();
-    const HWND feld = E(txtSeriennr);
-    fenster_->SetzeText(txtSeriennr, text);
-    SetFocus(feld);
-    SendMessageW(feld, EM_SETSEL, caret, static_cast<LPARAM>(caret));
-    Umschalt(umschalt);
-    if (taste <= KlickDanach) {
-      const int x =
-          LOWORD(SendMessageW(feld, EM_POSFROMCHAR, 2, 0)) + (taste == KlickDavor ? -1 : 1);
-      Senden(feld, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, 5));
-      Senden(feld, WM_LBUTTONUP, 0, MAKELPARAM(x, 5));
-    } else {
-      Senden(feld, taste == VK_BACK ? WM_CHAR : WM_KEYDOWN, taste);
-    }
-    Umschalt(false);
-    EXPECT_EQ(EinzelneHälften(fenster_->Text(txtSeriennr)), 0U);
-    Senden(feld, WM_CHAR, L'3');
-    EXPECT_EQ(fenster_->Text(txtSeriennr), soll) << Breit(fenster_->Text(txtSeriennr));
-  }
-}
-
-// Each copy button reaches its own command, and the clipboard hands out what Form1 put
-// there. While another program holds the clipboard open, a copy must warn and change
-// nothing; our window owns the clipboard and may have to answer the holder, so messages
-// are pumped while waiting for it. The info box goes through the same seam. Afterwards, and
-// back from another program, the focus is where it was, a button too.
+// Return presses the focused button, as in a dialog, and the clipboard hands out what Form1
+// put there. While another program holds the clipboard open, a copy must warn; our window
+// owns the clipboard and may have to answer the holder, so it pumps messages while the
+// holder, with the clipboard open, clicks a copy button. The info box goes through the same
+// seam. Afterwards, and back from another program, the focus is where it was, a button
+// too. Clearing writes to the fields, and each write must reach Form1 as a change, which
+// empties the check digits.
 TEST_F(FensterTest, KnöpfeZwischenablageUndMeldungen) {
-  Tippen(Eingabe);
-  SetFocus(E(txtBehördenKennZahl));  // a program write is a change, also of the same text
-  fenster_->SetzeText(txtGeburt, u"520727");
-  EXPECT_EQ(GetFocus(), E(txtAblauf));
-  for (const Steuerelement& s : Steuerelemente) {
-    if (s.art == Art::Knopf && s.knopf != Knopf::cb_löschen) {
-      SetFocus(E(s));  // Return presses the focused button, as in a dialog
-      MSG taste{E(s), WM_KEYDOWN, VK_RETURN, 0x001C0001, 0, {0, 0}};
-      fenster_->Verarbeiten(taste);
-      EXPECT_EQ(AblageText(nullptr), s.knopf == Knopf::cb_ZA
-                                         ? Block(*fenster_, static_cast<std::size_t>(s.index))
-                                         : GanzeNummer(*fenster_))
-          << ObjektName(s);
-    }
-  }
-  const std::optional<std::u16string> vorher = AblageText(nullptr);
-  std::binary_semaphore offen{0}, freigeben{0};
-  std::thread halter([&] {
+  std::vector<std::tuple<std::wstring, std::wstring, UINT>> meldungen;  // text, title, style
+  fenster_->SetzeMeldungsfenster([&meldungen](HWND, const auto&... meldung) {
+    meldungen.emplace_back(meldung...);
+    SetFocus(nullptr);  // as the box takes it
+    return IDOK;
+  });
+  Tippen(Breit(test::StrgAEingabe));
+  SetFocus(E("cb_ZA_2"));
+  Eingeben(GetFocus(), WM_KEYDOWN, VK_RETURN);
+  EXPECT_EQ(AblageText(nullptr), Block(*fenster_, 2));
+  auto halter = std::async(std::launch::async, [&] {
     OpenClipboard(nullptr);
-    offen.release();
-    freigeben.acquire();
+    SendMessageW(E("cb_ZA_0"), BM_CLICK, 0, 0);  // handled on the window's thread
     CloseClipboard();
   });
-  while (!offen.try_acquire_for(std::chrono::milliseconds(10))) {
+  while (halter.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
     Abarbeiten();
   }
-  Senden(E("cb_ZA_0"), BM_CLICK, 0);
-  freigeben.release();
-  halter.join();
-  EXPECT_EQ(AblageText(nullptr), vorher);
-  Senden(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
-  EXPECT_EQ(meldungen_,
-            (Meldungen{{Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
-                       {Breit(InfoText), Breit(FensterTitel), MB_ICONINFORMATION}}));
+  Eingeben(fenster_->Hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON);
+  EXPECT_EQ(meldungen, (decltype(meldungen){
+                           {Breit(ZwischenablageBelegtText), Breit(FensterTitel), MB_ICONWARNING},
+                           {Breit(InfoText), Breit(FensterTitel), MB_ICONINFORMATION}}));
   EXPECT_EQ(GetFocus(), E("cb_ZA_0")) << "the focus is back where it was before the boxes";
   SetFocus(nullptr);  // and back in the window after another program
-  Senden(fenster_->Hwnd(), WM_ACTIVATE, WA_ACTIVE);
+  Eingeben(fenster_->Hwnd(), WM_ACTIVATE, WA_ACTIVE);
   EXPECT_EQ(GetFocus(), E("cb_ZA_0"));
-  Senden(E("cb_löschen"), BM_CLICK, 0);
+  Eingeben(E("cb_löschen"), BM_CLICK, 0);
   EXPECT_EQ(GanzeNummer(*fenster_), u"D");
 }
 
-// The dialog manager walks the z-order, which must follow the table's tab order and skip the
-// disabled fields. Labels size themselves to their caption, so only their corner is held to
-// the table.
-TEST_F(FensterTest, AnordnungUndTabFolge) {
+// Each control as the eye, the dialog manager and a screen reader meet it. It stands where
+// the table puts it; labels size themselves to their caption, so only their corner is held
+// to the table. Tab walks the z-order, which must follow the table's tab order and skip the
+// disabled fields; it starts from the authority code, the last stop of the cycle. Through
+// MSAA labels are static text, buttons push buttons, fields text; a display field is
+// read-only and unavailable. A field's value is its text, a display field's its digit. The
+// names are the program's on Windows and Wine alike, whether the system's property service
+// or the control itself supplies them. Where nothing names a field, a screen reader takes
+// the nearest label before it in the z-order: that is the field's own, and Text1 has none
+// before it at all. A display field's digit also reads against its ground as it stands on
+// the screen.
+TEST_F(FensterTest, JedesSteuerelementGesehenUndGehört) {
+  Tippen(Breit(test::StrgAEingabe));  // a digit in each display field
+  SetFocus(E(txtBehördenKennZahl));
   for (const Steuerelement& s : Steuerelemente) {
+    SCOPED_TRACE(ObjektName(s));
     RECT r;
     GetWindowRect(E(s), &r);
     MapWindowPoints(nullptr, fenster_->Hwnd(), reinterpret_cast<POINT*>(&r), 2);
     const PixelRechteck soll = InPixel(s, 96);
     const bool ganz = s.art != Art::Beschriftung;
-    EXPECT_EQ((std::array<long, 4>{r.left, r.top, ganz ? r.right - r.left : 0,
-                                   ganz ? r.bottom - r.top : 0}),
-              (std::array<long, 4>{soll.x, soll.y, ganz ? soll.breite : 0, ganz ? soll.höhe : 0}))
-        << ObjektName(s);
-  }
-  // The tips come once the window is on the screen, one for each control that has one.
-  EXPECT_EQ(SendMessageW(fenster_->Tipps(), TTM_GETTOOLCOUNT, 0, 0),
-            std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
-  // A DPI no screen has, sent by another program, changes nothing.
-  RECT vorher, nachher, vorschlag{0, 0, 10, 10};
-  GetWindowRect(E(txtSeriennr), &vorher);
-  SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, 0,
-               reinterpret_cast<LPARAM>(&vorschlag));
-  GetWindowRect(E(txtSeriennr), &nachher);
-  EXPECT_TRUE(EqualRect(&vorher, &nachher));
-  // The focus starts in the authority code, the last stop of the cycle.
-  for (const Steuerelement& s : Steuerelemente) {
+    EXPECT_EQ((PixelRechteck{r.left, r.top, ganz ? r.right - r.left : soll.breite,
+                             ganz ? r.bottom - r.top : soll.höhe}),
+              soll);
     if (IstTabstopp(s)) {
-      MSG taste{GetFocus(), WM_KEYDOWN, VK_TAB, 0x000F0001, 0, {0, 0}};
-      fenster_->Verarbeiten(taste);
-      EXPECT_EQ(GetFocus(), E(s)) << ObjektName(s);
+      Eingeben(GetFocus(), WM_KEYDOWN, VK_TAB);
+      EXPECT_EQ(GetFocus(), E(s));
     }
-  }
-  // The client area has the table's size, as created and on a screen of 144 dpi.
-  for (const int dpi : {96, 144}) {
-    if (dpi != fenster_->Dpi()) {
-      SendMessageW(fenster_->Hwnd(), 0x02E0, MAKEWPARAM(dpi, dpi),
-                   reinterpret_cast<LPARAM>(&vorschlag));
-    }
-    RECT innen;
-    GetClientRect(fenster_->Hwnd(), &innen);
-    EXPECT_EQ((std::array<long, 2>{innen.right, innen.bottom}),
-              (std::array<long, 2>{InPixel(FensterBreite, dpi), InPixel(FensterHöhe, dpi)}));
-  }
-}
-
-// What a screen reader learns through MSAA: labels are static text, buttons push buttons,
-// fields text; a display field is read-only and unavailable, its digit the value. The
-// names are the program's on Windows and Wine alike, whether the system's property service
-// or the control itself supplies them. Where nothing names a field, a screen reader takes
-// the nearest label before it in the z-order: that is the field's own, and Text1 has none
-// before it at all. A display field's text also reads against its ground as it stands on
-// the screen.
-TEST_F(FensterTest, WieEinScreenreaderEsHörtUndSieht) {
-  for (const Feld feld : {txtPZBKZ_Seriennr, txtPZGeburt, txtPZAblauf, txtPZgesamt}) {
-    fenster_->SetzeText(feld, u"8");
-  }
-  RedrawWindow(fenster_->Hwnd(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  for (const Steuerelement& s : Steuerelemente) {
-    SCOPED_TRACE(ObjektName(s));
     IAccessible* zugang = nullptr;
     ASSERT_EQ(AccessibleObjectFromWindow(E(s), static_cast<DWORD>(OBJID_CLIENT),
                                          __uuidof(IAccessible), reinterpret_cast<void**>(&zugang)),
               S_OK);
-    VARIANT selbst{};
+    VARIANT selbst{}, rolle{}, zustand{};
     selbst.vt = VT_I4;  // CHILDID_SELF
-    BSTR name = nullptr, beschreibung = nullptr, wert = nullptr;
-    VARIANT rolle{}, zustand{};
-    zugang->get_accName(selbst, &name);
-    zugang->get_accDescription(selbst, &beschreibung);
-    zugang->get_accValue(selbst, &wert);
+    // A text the object tells of itself; none is the empty text.
+    const auto text = [&](auto frage) {
+      BSTR bstr = nullptr;
+      (zugang->*frage)(selbst, &bstr);
+      std::wstring ergebnis = bstr != nullptr ? bstr : L"";
+      SysFreeString(bstr);
+      return ergebnis;
+    };
+    EXPECT_EQ(text(&IAccessible::get_accName), Breit(ZugänglicherName(s)));
+    EXPECT_EQ(text(&IAccessible::get_accDescription), Breit(ZugänglicheBeschreibung(s)));
+    EXPECT_EQ(text(&IAccessible::get_accValue),
+              s.art == Art::Textfeld ? Breit(fenster_->Text(s.feld)) : L"");
     zugang->get_accRole(selbst, &rolle);
     zugang->get_accState(selbst, &zustand);
     zugang->Release();
-    EXPECT_EQ(Übernehmen(name), Breit(ZugänglicherName(s)));
-    EXPECT_EQ(Übernehmen(beschreibung), Breit(ZugänglicheBeschreibung(s)));
-    const std::wstring text = Übernehmen(wert);
     EXPECT_EQ(rolle.lVal, s.art == Art::Knopf      ? ROLE_SYSTEM_PUSHBUTTON
                           : s.art == Art::Textfeld ? ROLE_SYSTEM_TEXT
                                                    : ROLE_SYSTEM_STATICTEXT);
     if (s.art == Art::Textfeld) {
       const LONG nurLesen = STATE_SYSTEM_READONLY | STATE_SYSTEM_UNAVAILABLE;
       EXPECT_EQ(zustand.lVal & nurLesen, s.aktiviert ? 0 : nurLesen);
-      EXPECT_EQ(text, Breit(fenster_->Text(s.feld)));
       const Steuerelement* label = BeschriftungVon(s);
       EXPECT_EQ(GetWindow(E(s), GW_HWNDPREV), label != nullptr ? E(*label) : nullptr);
     }
     if (s.art == Art::Textfeld && !s.aktiviert) {
-      RECT r;
       GetClientRect(E(s), &r);
       const HDC dc = GetDC(E(s));
-      // GetPixel gives 0xBBGGRR.
-      EXPECT_GE(test::GezeichneterKontrast(r.right, r.bottom,
-                                           [dc](int x, int y) {
-                                             const COLORREF c = GetPixel(dc, x, y);
-                                             return RGB(GetBValue(c), GetGValue(c), GetRValue(c));
-                                           }),
-                LesbarerKontrast);
+      const auto rgb = [dc](int x, int y) {  // GetPixel gives 0xBBGGRR
+        const COLORREF c = GetPixel(dc, x, y);
+        return RGB(GetBValue(c), GetGValue(c), GetRValue(c));
+      };
+      EXPECT_GE(test::GezeichneterKontrast(r.right, r.bottom, rgb), LesbarerKontrast);
       ReleaseDC(E(s), dc);
     }
+  }
+  // The tips come once the window is on the screen, one for each control that has one.
+  EXPECT_EQ(SendMessageW(fenster_->Tipps(), TTM_GETTOOLCOUNT, 0, 0),
+            std::ranges::count_if(Steuerelemente, [](const auto& s) { return !s.tipp.empty(); }));
+  // The client area keeps the table's size after a DPI no screen has, sent by another
+  // program, and has it on a screen of 144 dpi.
+  for (const auto& [gesendet, dpi] : {std::pair{0, 96}, std::pair{144, 144}}) {
+    RECT vorschlag{0, 0, 10, 10}, innen;
+    SendMessageW(fenster_->Hwnd(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(gesendet, gesendet),
+                 reinterpret_cast<LPARAM>(&vorschlag));
+    GetClientRect(fenster_->Hwnd(), &innen);
+    EXPECT_EQ((std::array<long, 2>{innen.right, innen.bottom}),
+              (std::array<long, 2>{InPixel(FensterBreite, dpi), InPixel(FensterHöhe, dpi)}));
   }
 }
 
